@@ -1,0 +1,3 @@
+list(APPEND DOMAIN_SOURCES)
+list(APPEND LINK_SOURCES)
+list(APPEND GUI_SOURCES src/link/link_view.cpp)

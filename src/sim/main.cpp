@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("virelta-sim");
+    return 0;
+}

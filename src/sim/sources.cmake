@@ -1,0 +1,2 @@
+add_executable(virelta-sim src/sim/main.cpp)
+target_link_libraries(virelta-sim PRIVATE lumivox_link)

@@ -1,0 +1,10 @@
+list(APPEND DOMAIN_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/settings_image_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cp1252_test.cpp
+)
+list(APPEND LINK_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/text_test.cpp
+)
+list(APPEND GUI_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/main_window_test.cpp
+)
