@@ -11,4 +11,5 @@ list(APPEND GUI_SOURCES
   src/core/main_window.cpp
   src/core/dialogs.cpp
   src/core/widgets.cpp
+  src/core/live_fields.cpp
 )
