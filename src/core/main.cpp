@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -26,6 +27,7 @@ void scheduleScreenshot(lumivox::TVirelta& window)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     lumivox::TVirelta window;
     window.show();
     scheduleScreenshot(window);

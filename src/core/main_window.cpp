@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -50,6 +51,7 @@ TVirelta::TVirelta(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TVirelta"));
     setWindowTitle(QStringLiteral("Lumivox  V5.509.09"));
+    setFont(windowFont());
     if (dialogs) {
         dialogs_ = dialogs;
     } else {
@@ -69,6 +71,8 @@ TVirelta::TVirelta(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent)
     pages_ = new QTabWidget(central);
     pages_->setObjectName(QStringLiteral("Parameter_Maske"));
     pages_->setTabPosition(QTabWidget::South);
+    // All eight tabs stay in view at the window's start size.
+    pages_->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     middle->addWidget(pages_, 1);
     helpBox_ = new QTextBrowser(central);
     helpBox_->setObjectName(QStringLiteral("HelpBox"));

@@ -47,23 +47,34 @@ constexpr bool kPanelCentred[PanelStatusBar::kPanels] = {true, true, true, true,
                                                           true, true, true, true, false, false, false};
 }  // namespace
 
+namespace {
+
+// A panel wants its documented width but gives way when the window is
+// narrower than all fourteen together.
+class PanelLabel : public QLabel {
+public:
+    PanelLabel(int width, QWidget* parent) : QLabel(parent), width_(width) {}
+    QSize sizeHint() const override { return {width_, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int width_;
+};
+
+}  // namespace
+
 PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(true);
     for (int i = 0; i < kPanels; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new PanelLabel(kPanelWidths[i], this);
         label->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
         label->setAlignment((kPanelCentred[i] ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i == kPanels - 1) {
-            label->setMinimumWidth(kPanelWidths[i]);
-            addWidget(label, 1);
-        } else {
-            label->setFixedWidth(kPanelWidths[i]);
-            label->setVisible(kPanelWidths[i] > 0);
-            addWidget(label);
-        }
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        label->setVisible(kPanelWidths[i] > 0);
+        addWidget(label, i == kPanels - 1 ? 1 : 0);
         panels_[i] = label;
     }
     panels_[0]->setText(QStringLiteral("Keine Verbindung"));
@@ -105,6 +116,15 @@ const QStringList& arrowItemsUpDown()
 {
     static const QStringList items{QStringLiteral("↑"), QStringLiteral("↓")};
     return items;
+}
+
+QFont windowFont()
+{
+    // Arial-metric text at the size of the classic 8-point dialog font.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
 }
 
 QFont fixedPitchFont()

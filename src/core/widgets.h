@@ -57,6 +57,8 @@ private:
 const QStringList& arrowItemsUpStopDown();
 const QStringList& arrowItemsUpDown();
 
+// The window's text font.
+QFont windowFont();
 // The font of every fixed-pitch list.
 QFont fixedPitchFont();
 
