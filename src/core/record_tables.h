@@ -58,6 +58,9 @@ struct RecordKind {
     const char* stem;               // file section stem, e.g. "Beschattung"
     PerProfileMotor<Record> SettingsImage::*records;
     std::span<const FieldSpec<Record>> fields;
+    // The line beginning that stores a file section into the record; nullptr:
+    // the key of the last field (heating closes on "NachtTemp" alone).
+    const char* closingKey = nullptr;
 };
 
 namespace tables {
@@ -204,7 +207,7 @@ void forEachAutomaticKind(Fn&& fn)
     fn(RecordKind<Reversierung>{"Reversierung", &SettingsImage::Reversierung, kReversierungFields});
     fn(RecordKind<PT>{"ProportionaleTemperatursteuerung", &SettingsImage::ProportionaleTemperatursteuerung, kProportionalFields});
     fn(RecordKind<IT>{"InnenTemperatursteuerung", &SettingsImage::InnenTemperatursteuerung, kInnenFields});
-    fn(RecordKind<HS>{"HeizungsSteuerung", &SettingsImage::HeizungsSteuerung, kHeizungFields});
+    fn(RecordKind<HS>{"HeizungsSteuerung", &SettingsImage::HeizungsSteuerung, kHeizungFields, "NachtTemp"});
     fn(RecordKind<FS>{"FeuchtigkeitsSteuerung", &SettingsImage::FeuchtigkeitsSteuerung, kFeuchteFields});
     fn(RecordKind<AT>{"AussenTemperatursteuerung", &SettingsImage::AussenTemperatursteuerung, kAussenFields});
     fn(RecordKind<TastAutomatik>{"TastAutomatik", &SettingsImage::TastAutomatik, kTastAutomatikFields});
