@@ -71,5 +71,6 @@ ScheduleEditor::ScheduleEditor(TVirelta& window, QWidget* page) : window_(window
 void ScheduleEditor::showMotorListFirst() {}
 void ScheduleEditor::startUpMask() {}
 void ScheduleEditor::drawTimeline() {}
+void ScheduleEditor::refreshAfterLoad() {}
 
 }  // namespace lumivox

@@ -19,6 +19,10 @@ public:
     void startUpMask();          // start-up: Mo, motor 1, number 1, 40s, ...
     void drawTimeline();         // the day timeline of the selected day and motor
 
+    // After a settings file was read: both lists rebuilt, the names taken
+    // again, the cursor back on Mo, motor 1, number 1 and shown.
+    void refreshAfterLoad();
+
 private:
     TVirelta& window_;
     QWidget* page_;
