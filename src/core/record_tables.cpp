@@ -1,6 +1,21 @@
 #include "core/record_tables.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace lumivox {
+
+namespace {
+
+// File numbers are untrusted: a conversion that leaves the 32-bit range
+// sticks at its end instead of overflowing.
+int32_t saturated(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
 
 std::string switchingDurationToFile(int32_t index)
 {
@@ -13,20 +28,20 @@ std::string switchingDurationToFile(int32_t index)
 
 int32_t switchingDurationFromFile(int32_t seconds)
 {
-    int32_t d = seconds;
+    int64_t d = seconds;
     if (d > 100)
         d = (d - 100) / 10 + 100;
-    return d - 1;
+    return saturated(d - 1);
 }
 
 std::string hourToFile(int32_t uhrzeit)
 {
-    return uhrzeit == 0 ? "--" : std::to_string((uhrzeit - 1) / 60);
+    return uhrzeit == 0 ? "--" : std::to_string((int64_t{uhrzeit} - 1) / 60);
 }
 
 std::string minuteToFile(int32_t uhrzeit)
 {
-    return uhrzeit == 0 ? "--" : std::to_string((uhrzeit - 1) % 60);
+    return uhrzeit == 0 ? "--" : std::to_string((int64_t{uhrzeit} - 1) % 60);
 }
 
 std::string toFileValue(Conversion conversion, int32_t index)
@@ -49,7 +64,7 @@ std::string toFileValue(Conversion conversion, int32_t index)
 int32_t indexFromFileNumber(Conversion conversion, int32_t number)
 {
     switch (conversion.codec) {
-    case Codec::Offset: return static_cast<int32_t>(int64_t{number} - conversion.offset);
+    case Codec::Offset: return saturated(int64_t{number} - conversion.offset);
     case Codec::WindSpeed: return number / 5 - 1;
     case Codec::SwitchingDuration: return switchingDurationFromFile(number);
     default: return number;
