@@ -1,0 +1,77 @@
+#include "link/live_values.h"
+
+#include <algorithm>
+
+namespace lumivox {
+
+namespace {
+
+const std::string kDegree = "\xb0";   // Windows-1252
+
+std::string num(int32_t v)
+{
+    return std::to_string(v);
+}
+
+}  // namespace
+
+const std::array<const char*, kPayloadNumberCount>& liveValueNames()
+{
+    static const std::array<const char*, kPayloadNumberCount> names = {
+        "Helligkeit aktuell",
+        "Innentemperatur",
+        "Innentemperatur Zehntel",
+        "Innentemperatur Min. 24 h",
+        "Innentemperatur Max. 24 h",
+        "Au\xdf" "entemperatur",
+        "Au\xdf" "entemperatur Zehntel",
+        "Au\xdf" "entemperatur Min. 24 h",
+        "Au\xdf" "entemperatur Max. 24 h",
+        "Wind km/h",
+        "Wind max. km/h",
+        "Alarm",
+        "Regen",
+        "Wind (Statusleiste)",
+        "Helligkeit mittel",
+        "Relative Feuchte %",
+    };
+    return names;
+}
+
+LiveDisplay liveDisplay(const PayloadNumbers& n, bool meanBrightness, bool sensors)
+{
+    LiveDisplay d;
+    if (n[1] == kNoSensor) {
+        d.indoorCurrent = "    -";
+        d.indoorMin = d.indoorMax = "  -";
+    } else {
+        d.indoorCurrent = num(n[1]) + "," + num(n[2]) + kDegree;
+        d.indoorMin = num(n[3]) + kDegree;
+        d.indoorMax = num(n[4]) + kDegree;
+        d.panelIndoor = "IT: " + d.indoorCurrent;
+    }
+    if (n[5] == kNoSensor) {
+        d.outdoorCurrent = "    -";
+        d.outdoorMin = d.outdoorMax = "  -";
+    } else {
+        d.outdoorCurrent = num(n[5]) + "," + num(n[6]) + kDegree;
+        d.outdoorMin = num(n[7]) + kDegree;
+        d.outdoorMax = num(n[8]) + kDegree;
+        d.panelOutdoor = "AT: " + d.outdoorCurrent;
+    }
+    d.wind = num(n[9]) + " km/h";
+    d.windBarVisible = n[9] != 0;
+    d.windBarValue = std::clamp<int32_t>(n[9], 0, 100);
+    d.maxWind = num(n[10]) + " km/h";
+    d.alarm = n[11] != 0 ? "Alarm ausgel\xf6st" : "   Kein Alarm";
+    d.rain = n[12] != 0 ? " Es regnet" : " Kein Regen";
+    d.humidity = n[15] != 0 ? num(n[15]) + " %" : " - ";
+    d.brightness = num(meanBrightness ? n[14] : n[0]);
+    if (sensors) {
+        d.panelSun = "Sonne: " + num(n[0]);
+        d.panelWind = "Wind: " + num(n[13]);
+    }
+    return d;
+}
+
+}  // namespace lumivox
