@@ -1,0 +1,62 @@
+#pragma once
+// The simulated controller behind the link's port interface, in-process:
+// replies arrive through the event loop, whole or in chunks, without a
+// pseudo-terminal and without waiting for time to pass.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "link/line_port.h"
+#include "sim/virelta_controller.h"
+
+namespace lumivox::testing {
+
+class SimLinePort : public LinePort {
+    Q_OBJECT
+public:
+    explicit SimLinePort(virelta_sim::Config config = {});
+    ~SimLinePort() override;
+
+    virelta_sim::Controller& controller() { return controller_; }
+    // Bytes per received-characters event; 0 delivers each burst whole.
+    void setChunkSize(int bytes) { chunk_ = bytes; }
+    void setNow(double seconds) { now_ = seconds; }
+    void setOpenError(const QString& error) { openError_ = error; }
+    // A fault of the line; closes: the port shuts as after a read error.
+    void failLine(const QString& text, bool closes);
+
+    bool open(const QString& device) override;
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    QString device() const override { return device_; }
+    QString errorText() const override { return error_; }
+    void write(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+
+    bool pending() const { return deliveryQueued_; }
+    QStringList opened;       // every device opened, in order
+    QByteArray written;       // every byte the link wrote while open
+
+private:
+    void deliver();
+
+    virelta_sim::Controller controller_;
+    QByteArray pending_;
+    QByteArray available_;
+    int chunk_ = 0;
+    double now_ = 0;
+    bool open_ = false;
+    bool deliveryQueued_ = false;
+    QString device_;
+    QString error_;
+    QString openError_;
+};
+
+// Runs the event loop until every queued reply has been delivered.
+void drain();
+
+// The simulated port inside a link or window made by a factory.
+SimLinePort& simPort(LinePort& port);
+
+}  // namespace lumivox::testing
