@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "automation/automation_editors.h"
+#include "automation/list_mask_editor.h"
 #include "core/main_window.h"
 #include "core/widgets.h"
 #include "file/settings_io.h"
@@ -87,6 +89,9 @@ void FileActions::Read_From_DiskClick()
     unpackGroupMasks();
     emit window_.motorNamesChanged();
     window_.schedule().refreshAfterLoad();
+    // The heating editor shows its motor's record again, as a pick in Heiz_Raum does.
+    if (ListMaskEditor* heating = window_.automation().editor(QStringLiteral("Heiz")))
+        heating->motorPicked();
 }
 
 }  // namespace lumivox
