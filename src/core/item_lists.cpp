@@ -187,6 +187,12 @@ const ItemList& humidities()
     return list;
 }
 
+const ItemList& humidityComparisons()
+{
+    static const ItemList list{"F>", "F<"};
+    return list;
+}
+
 const ItemList& heatingTemperatures()
 {
     static const ItemList list =

@@ -34,6 +34,7 @@ const ItemList& controlRanges();            // "1°" .. "9°"
 const ItemList& steps();                    // "2" .. "9"
 const ItemList& thresholdTemperatures();    // "-9°" .. "50°"
 const ItemList& humidities();               // "1%" .. "99%"
+const ItemList& humidityComparisons();      // "F>", "F<"
 const ItemList& heatingTemperatures();      // "4,0°C" .. "29,5°C"
 
 const ItemList& randomSpans();              // "± 2 min" .. "± 254 min"

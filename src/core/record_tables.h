@@ -156,7 +156,7 @@ inline constexpr FieldSpec<HS> kHeizungFields[] = {
 using FS = FeuchtigkeitsSteuerung;
 inline constexpr FieldSpec<FS> kFeuchteFields[] = {
     {"EinAus", &FS::EinAus, {C::OnOff}, &items::onOff},
-    {"Gr_KL", &FS::Gr_KL, {C::GreaterSmaller}, nullptr},
+    {"Gr_KL", &FS::Gr_KL, {C::GreaterSmaller}, &items::humidityComparisons},
     {"Schwelle1", &FS::Schwelle1, {C::Offset, 1}, &items::humidities},
     {"Schwelle2", &FS::Schwelle2, {C::Offset, 1}, &items::humidities},
     {"Dauer", &FS::Dauer, {C::Offset, 1}, &items::durationsWithDauer},

@@ -1,0 +1,101 @@
+#pragma once
+// The description of one list-and-mask editor. Everything that differs from
+// editor to editor is data here; ListMaskEditor runs the pattern for all.
+
+#include <QString>
+#include <span>
+
+class QWidget;
+
+#include "automation/list_lines.h"
+#include "automation/mask_rules.h"
+
+namespace lumivox {
+
+struct Box {
+    int x, y, w, h;
+};
+
+// The parts of a mask. Selector, Label, Derived and Live follow the on/off
+// selector (visible only while it shows "EIN"); the others always show.
+enum class Part {
+    Motor,      // X_Raum: the mask motor, items are the motor names
+    OnOff,      // "EIN" / "AUS", field EinAus
+    Caption,    // the column titles above motor and on/off selector
+    Help,       // "?"
+    Selector,   // a parameter selector bound to a record field
+    Label,      // a parameter label
+    Derived,    // a read-only field computed from selectors (see DerivedRow)
+    Live,       // a read-only field the link fills with a measured value
+};
+
+struct Control {
+    Part part;
+    const char* name;
+    // Inside the mask's group box. An on/off selector with x < 0 sits under
+    // the "EIN / AUS" of the caption, and a motor selector of width 0 reaches
+    // up to it.
+    Box at;
+    const char* text = nullptr;    // caption or initial text, UTF-8
+    // Selector: the field key in the editor's own record, or "Stem.Key" for a
+    // field of another automatic (the wind mask shows the rain direction).
+    const char* field = nullptr;
+    const char* hint = nullptr;    // UTF-8
+    // Selector: sits in the run of blanks of this label's caption (the label
+    // reads around it, e.g. "größer [30] km/h").
+    const char* inGapOf = nullptr;
+};
+
+// After a pick in `picked`, `rule` adjusts the pair (first, second); `mode`
+// names the selector whose index the rule gets as its mode, if any. Both
+// indexes of the pair are then stored.
+struct RuleRow {
+    const char* picked;
+    const char* first;
+    const char* second;
+    const char* mode;
+    PairRule rule;
+};
+
+// A derived field's text from the indexes of up to two selectors; a null
+// QString leaves the field as it is.
+struct DerivedRow {
+    const char* name;
+    const char* a;
+    const char* b;
+    QString (*text)(int a, int b);
+};
+
+struct ListSpec {
+    const char* name;          // X_Liste
+    const char* header;        // its header label
+    const char* headerText;    // UTF-8
+    Box at;                    // header top-left and width; the list takes 8 lines below it
+};
+
+struct EditorSpec {
+    const char* prefix;        // "BA", "DM", ...
+    const char* stem;          // the record: "Beschattung", ...
+    const char* group;         // objectName of the mask's group box
+    const char* title;         // its caption, UTF-8
+    Box groupAt;               // on the page
+    std::span<const Control> controls;
+    ListSpec list;
+    ListLine line;
+    std::span<const RuleRow> rules = {};
+    std::span<const DerivedRow> derived = {};
+};
+
+// One page of editors, in the order of its page refresh, and the page's
+// other controls (live values, profile label).
+struct EditorPage {
+    const char* page;
+    std::span<const EditorSpec* const> editors;
+    void (*decorate)(QWidget* page);
+};
+
+const EditorPage& shadingPage();      // "Beschattung, Dämmerung"
+const EditorPage& windRainPage();     // "Wind-, Regen-, Feuchte"
+const EditorPage& manualPage();       // "Hand-, Tast-, Reversier-Autom."
+
+}  // namespace lumivox
