@@ -16,12 +16,25 @@ inline std::string fixturePath(const std::string& name)
     return std::string(LUMIVOX_TEST_DATA) + "/" + name;
 }
 
-inline std::string fixture(const std::string& name)
+// The bytes of a file; "<missing>" when it cannot be read.
+inline std::string readBytes(const std::string& path)
 {
-    std::ifstream in(fixturePath(name), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return "<missing>";
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string fixture(const std::string& name)
+{
+    return readBytes(fixturePath(name));
 }
 
 // The number of items a field's selector offers.

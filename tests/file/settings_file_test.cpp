@@ -147,13 +147,10 @@ const rec::Schaltzeit& mo11(const SettingsImage& image)
     return image.Schaltzeit[0][0][0];
 }
 
-constexpr const char* kSchedule = "[Schaltzeit_Mo_Motor1_Nr1]\n";
-
 }  // namespace
 
 TEST(SettingsFileReader, FollowsTheLineRules)
 {
-    const std::string sched = kSchedule;
     const LineRuleCase cases[] = {
         {"no hour means no time, whatever the minute",
          "[Schaltzeit_Mo_Motor1_Nr1]\nRichtung=Ab\nStunde=--\nMinute=30\nDauer=360\nGruppe=5\nFunktion=Zufall\n",

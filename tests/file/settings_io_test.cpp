@@ -21,21 +21,8 @@ struct SettingsIo : ::testing::Test {
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    static void put(const QString& file, const std::string& bytes)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
-
-    static std::string get(const QString& file)
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly))
-            return "<missing>";
-        const QByteArray bytes = f.readAll();
-        return std::string(bytes.constData(), bytes.size());
-    }
+    static void put(const QString& file, const std::string& bytes) { writeBytes(file.toStdString(), bytes); }
+    static std::string get(const QString& file) { return readBytes(file.toStdString()); }
 
     QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 };
