@@ -12,6 +12,11 @@ class QLabel;
 
 namespace lumivox {
 
+// The day timeline's colours: after an up run the desktop background
+// colour, after a down run black.
+QColor timelineUpColour();
+QColor timelineDownColour();
+
 class BarStrip : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +30,21 @@ public:
 
 private:
     std::array<QLabel*, 9> bars_{};
+};
+
+// Hour marks under a bar row: a tick every hour at the x of its Uhrzeit,
+// a number every three hours.
+class HourScale : public QWidget {
+    Q_OBJECT
+public:
+    HourScale(int rowWidth, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int rowWidth_;
 };
 
 }  // namespace lumivox
