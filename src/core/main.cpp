@@ -2,8 +2,11 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+#include <cstdio>
 
 #include "core/main_window.h"
+#include "link/demo_controller.h"
+#include "link/link_view.h"
 
 namespace {
 
@@ -28,7 +31,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // --demo: a simulated controller on a pseudo-terminal, connected to COM 1.
+    lumivox::DemoController demo;
+    const bool demoMode = app.arguments().contains(QStringLiteral("--demo"));
+    if (demoMode && !demo.start()) {
+        std::fprintf(stderr, "lumivox --demo: %s\n", qPrintable(demo.errorText()));
+        return 1;
+    }
     lumivox::TVirelta window;
+    if (demoMode)
+        window.link().useDemoDevice(demo.device());
     window.show();
     scheduleScreenshot(window);
     return app.exec();
