@@ -68,6 +68,7 @@ QComboBox* selector(const char* name, QWidget* parent, int width, const char* hi
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(0);
     combo->setMinimumWidth(width);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (hint)
         combo->setToolTip(QString::fromUtf8(hint));
     return combo;
@@ -203,7 +204,10 @@ QWidget* ScheduleEditor::buildMask()
         grid->addWidget(c.combo, 1, col);
         ++col;
     }
+    // A wider window gives the name room first, the rest stays compact.
+    raum_->setMaximumWidth(160);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(col, 3);
 
     // Show, Store and Mark; a pick raises Store before Mark.
     connect(wochentag_, &QComboBox::activated, this, &ScheduleEditor::CB_WochentagClick);
