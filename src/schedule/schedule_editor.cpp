@@ -31,7 +31,6 @@ using schedule::ListOrder;
 namespace {
 
 constexpr int kListWidth = 753;
-constexpr int kListRows = 62 + 63;
 
 // CB_Raum: an editable selector whose list opening renames a typed motor
 // first, as pressing Enter or leaving it does.
@@ -661,7 +660,9 @@ void ScheduleEditor::DatenListe_TagClick(QListWidget* list)
     wochentag_->setCurrentIndex(pos->day);
     selectMotor(pos->motor);
     showMotorName(pos->motor);
-    const int number = schedule::numberAtX(mouseDownX_, list->width());
+    // The cells keep their place when the window grows, so the rule works
+    // on the list's designed width rather than the stretched one.
+    const int number = schedule::numberAtX(mouseDownX_, kListWidth);
     nummer_->setCurrentIndex(number);
 
     const rec::Schaltzeit& r = window_.model().Schaltzeit[pos->day][pos->motor][number];

@@ -99,7 +99,6 @@ struct SchedulePage : ::testing::Test {
     void clickLine(const char* name, int line, int x)
     {
         QListWidget* l = list(name);
-        l->resize(753, 300);
         l->setCurrentRow(line);
         editor.DatenListe_TagMouseDown(x);
         editor.DatenListe_TagClick(l);
