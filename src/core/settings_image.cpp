@@ -90,10 +90,18 @@ std::array<int32_t, 4> GroupMasksFromChecks(const std::array<bool, 32>& checks)
 
 std::array<bool, 32> ChecksFromGroupMasks(const std::array<int32_t, 4>& masks)
 {
+    // Greedy from the top bit down, as the controller's tools always did: a
+    // mask above 255 ticks the high boxes first instead of wrapping around.
     std::array<bool, 32> checks{};
-    for (int g = 0; g < 4; ++g)
-        for (int k = 0; k < 8; ++k)
-            checks[g * 8 + k] = (masks[g] >> k) & 1;
+    for (int g = 0; g < 4; ++g) {
+        int64_t v = masks[g];
+        for (int k = 7; k >= 1; --k) {
+            checks[g * 8 + k] = v >= (int64_t{1} << k);
+            if (checks[g * 8 + k])
+                v -= int64_t{1} << k;
+        }
+        checks[g * 8] = v >= 1;
+    }
     return checks;
 }
 

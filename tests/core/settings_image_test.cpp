@@ -252,4 +252,14 @@ TEST(SettingsImage, GroupMasksAndCheckBoxes)
     auto masks = GroupMasksFromChecks(checks);
     EXPECT_EQ(masks, (std::array<int32_t, 4>{1, 2, 0, 128}));
     EXPECT_EQ(ChecksFromGroupMasks(masks), checks);
+
+    // Masks outside 0..255 come from files and controllers: never out of
+    // bounds, high boxes first, negative clears.
+    auto odd = ChecksFromGroupMasks({300, -5, 256, 255});
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_TRUE(odd[k]) << k;          // 300: every box of group 1
+        EXPECT_FALSE(odd[8 + k]) << k;     // -5: none
+        EXPECT_TRUE(odd[16 + k]) << k;     // 256: 128+64+...+2, 2 left for box 1
+        EXPECT_TRUE(odd[24 + k]) << k;
+    }
 }
