@@ -31,9 +31,8 @@ FieldAccess resolveField(const EditorSpec& spec, const char* field)
         stem = text.substr(0, dot);
         text = text.substr(dot + 1);
     }
-    auto access = automaticField(stem, text);
-    Q_ASSERT_X(access, "resolveField", field);   // a typo in a table, not a user error
-    return *access;
+    // An unknown name is a typo in a table: value() stops the program at once.
+    return automaticField(stem, text).value();
 }
 
 // The longest run of blanks in a caption: (start, length).
@@ -94,6 +93,17 @@ private:
     int gap_ = 0;
 };
 
+// Arrows read better a little larger than the text around them.
+QFont arrowFont(QFont font)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() + 2);
+    else
+        font.setPixelSize(font.pixelSize() + 3);
+    font.setBold(true);
+    return font;
+}
+
 void fillSelector(QComboBox* combo, const FieldAccess& field)
 {
     if (field.items()) {
@@ -101,6 +111,7 @@ void fillSelector(QComboBox* combo, const FieldAccess& field)
     } else {
         combo->clear();
         combo->addItems(arrowItemsUpDown());
+        combo->setFont(arrowFont(combo->font()));
     }
 }
 
@@ -210,6 +221,8 @@ QWidget* ListMaskEditor::build(QGroupBox* group, const Control& c)
         field->setReadOnly(true);
         field->setFocusPolicy(Qt::NoFocus);
         field->setAlignment(Qt::AlignCenter);
+        if (c.part == Part::Derived && !c.text)   // the movement arrows
+            field->setFont(arrowFont(field->font()));
         return field;
     }
     }
