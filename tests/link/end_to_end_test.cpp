@@ -15,61 +15,14 @@
 #include "core/settings_image.h"
 #include "link/controller_link.h"
 #include "link/status_probe.h"
+#include "sim_port.h"
 
 using namespace lumivox;
+using lumivox::testing::settle;
+using lumivox::testing::SimProcess;
+using lumivox::testing::waitUntil;
 
 namespace {
-
-// Runs the event loop until cond holds or timeoutMs pass.
-bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;
-    wake.start(5);
-    while (!cond()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
-void settle(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    waitUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
-}
-
-struct SimProcess {
-    QProcess process;
-    QString path;
-
-    bool start(QStringList args)
-    {
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(VIRELTA_SIM_PATH), args);
-        if (!process.waitForStarted(5000))
-            return false;
-        while (!process.canReadLine())
-            if (!process.waitForReadyRead(5000))
-                return false;
-        path = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return !path.isEmpty();
-    }
-    void toggleSilence() { ::kill(static_cast<pid_t>(process.processId()), SIGUSR1); }
-    void stop()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-        process.waitForFinished(2000);
-    }
-    ~SimProcess() { stop(); }
-};
 
 struct EndToEnd : ::testing::Test {
     QTemporaryDir dir;

@@ -20,6 +20,7 @@
 using namespace lumivox;
 using lumivox::testing::drain;
 using lumivox::testing::SimLinePort;
+using lumivox::testing::waitUntil;
 
 namespace {
 
@@ -377,4 +378,31 @@ TEST_F(LinkWindow, PortFileThatCannotBeWrittenIsReportedOnce)
     tick();
     tick();
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("    Kann Initialisierungs-File nicht schreiben    ")});
+}
+
+TEST_F(LinkWindow, WindowFollowsVireltaSimOnAPseudoTerminal)
+{
+    lumivox::testing::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--kind"), QStringLiteral("shading"), QStringLiteral("--chunks")}));
+    qputenv("LUMIVOX_COM1", sim.path.toLocal8Bit());
+    LinkView::portFactory() = [] { return std::unique_ptr<LinePort>(std::make_unique<SerialLinePort>()); };
+    window = std::make_unique<TVirelta>(&dialogs);
+    LinkView::portFactory() = quietLine;
+    window->timer1()->stop();
+    window->timer3()->stop();
+    window->link().resetRunFlags();
+    ASSERT_TRUE(window->link().openPortAtStartUp());
+    qunsetenv("LUMIVOX_COM1");
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << qPrintable(dialogs.shown.join('|'));
+
+    EXPECT_TRUE(waitUntil([&] {
+        window->Timer1Timer();
+        lumivox::testing::settle(100);
+        return !window->link().controller().state().LinkDown;
+    }));
+    EXPECT_EQ(panel(0), QStringLiteral("VSS 440 - 8 8S--"));
+    EXPECT_TRUE(window->isPageVisible(QStringLiteral("Beschattung_Maske")));
+    EXPECT_FALSE(window->isPageVisible(QStringLiteral("Wintergarten_Maske")));
+    EXPECT_TRUE(find("KeineVerbindung_Label")->isHidden());
+    EXPECT_TRUE(waitUntil([&] { return text("IT_Aktuell2") == QStringLiteral("    -"); }));
 }

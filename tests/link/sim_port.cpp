@@ -1,7 +1,9 @@
 #include "sim_port.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <csignal>
 #include <set>
 
 namespace lumivox::testing {
@@ -96,6 +98,55 @@ void drain()
         if (!busy)
             return;
     }
+}
+
+bool waitUntil(const std::function<bool()>& cond, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QTimer wake;
+    wake.start(5);
+    while (!cond()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    waitUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
+}
+
+bool SimProcess::start(const QStringList& args)
+{
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(VIRELTA_SIM_PATH), args);
+    if (!process.waitForStarted(5000))
+        return false;
+    while (!process.canReadLine())
+        if (!process.waitForReadyRead(5000))
+            return false;
+    path = QString::fromLocal8Bit(process.readLine()).trimmed();
+    return !path.isEmpty();
+}
+
+void SimProcess::toggleSilence()
+{
+    ::kill(static_cast<pid_t>(process.processId()), SIGUSR1);
+}
+
+void SimProcess::stop()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(2000);
 }
 
 SimLinePort& simPort(LinePort& port)

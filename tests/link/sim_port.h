@@ -4,8 +4,10 @@
 // pseudo-terminal and without waiting for time to pass.
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "link/line_port.h"
 #include "sim/virelta_controller.h"
@@ -55,6 +57,23 @@ private:
 
 // Runs the event loop until every queued reply has been delivered.
 void drain();
+
+// Runs the event loop until cond holds (true) or timeoutMs pass (false);
+// for a real line, where replies take their time.
+bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
+// Runs the event loop for ms milliseconds.
+void settle(int ms);
+
+// virelta-sim as a process; path is its pseudo-terminal.
+struct SimProcess {
+    QProcess process;
+    QString path;
+
+    bool start(const QStringList& args);
+    void toggleSilence();   // SIGUSR1
+    void stop();
+    ~SimProcess() { stop(); }
+};
 
 // The simulated port inside a link or window made by a factory.
 SimLinePort& simPort(LinePort& port);
