@@ -155,7 +155,8 @@ std::optional<PayloadNumbers> ControllerLink::parseNumbers()
 {
     const ParsedNumbers parsed = ParseNumberList(lastPayload_);
     if (!parsed.ok) {
-        setPanel(5, QStringLiteral("Datenfehler ") + text(parsed.badText));
+        // The panel is narrow, and the text came from the line.
+        setPanel(5, QStringLiteral("Datenfehler ") + text(parsed.badText.substr(0, 12)));
         return std::nullopt;
     }
     return parsed.numbers;

@@ -34,6 +34,7 @@ bool SerialLinePort::open(const QString& device)
     } else {
         errorText_ = port_->errorString();
     }
+    port_->clearError();
     configuring_ = false;
     return opened;
 }
