@@ -16,8 +16,10 @@ struct Box {
     int x, y, w, h;
 };
 
-// The parts of a mask. Selector, Label, Derived and Live follow the on/off
-// selector (visible only while it shows "EIN"); the others always show.
+// The parts of a mask. Every mask starts with the same head (MaskHead):
+// caption, motor selector X_Raum, on/off selector and "?", always visible.
+// Selector, Label, Derived and Live follow the on/off selector (visible only
+// while it shows "EIN").
 enum class Part {
     Motor,      // X_Raum: the mask motor, items are the motor names
     OnOff,      // "EIN" / "AUS", field EinAus
@@ -32,10 +34,7 @@ enum class Part {
 struct Control {
     Part part;
     const char* name;
-    // Inside the mask's group box. An on/off selector with x < 0 sits under
-    // the "EIN / AUS" of the caption, and a motor selector of width 0 reaches
-    // up to it.
-    Box at;
+    Box at;                        // inside the mask's group box; h 0: one row
     const char* text = nullptr;    // caption or initial text, UTF-8
     // Selector: the field key in the editor's own record, or "Stem.Key" for a
     // field of another automatic (the wind mask shows the rain direction).
@@ -66,6 +65,18 @@ struct DerivedRow {
     QString (*text)(int a, int b);
 };
 
+// The column titles of most masks.
+inline constexpr const char* kMaskCaption =
+    "Motor- bzw. Raumname                                           EIN / AUS";
+
+// The head every mask starts with; the motor selector is named X_Raum.
+struct MaskHead {
+    const char* caption;                   // objectName of the caption label
+    const char* onOff;                     // objectName of the on/off selector
+    const char* help;                      // objectName of the "?" button
+    const char* captionText = kMaskCaption;
+};
+
 struct ListSpec {
     const char* name;          // X_Liste
     const char* header;        // its header label
@@ -79,7 +90,8 @@ struct EditorSpec {
     const char* group;         // objectName of the mask's group box
     const char* title;         // its caption, UTF-8
     Box groupAt;               // on the page
-    std::span<const Control> controls;
+    MaskHead head;
+    std::span<const Control> controls;   // the parameter part of the mask
     ListSpec list;
     ListLine line;
     std::span<const RuleRow> rules = {};

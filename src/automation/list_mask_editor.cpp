@@ -123,16 +123,24 @@ ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec
     group_ = new QGroupBox(utf8(spec.title), page);
     group_->setObjectName(QString::fromLatin1(spec.group));
     group_->setGeometry(spec.groupAt.x, spec.groupAt.y, spec.groupAt.w, spec.groupAt.h);
-    for (const Control& c : spec.controls) {
-        QWidget* w = build(group_, c);
-        w->setObjectName(QString::fromLatin1(c.name));
-        w->setGeometry(c.at.x, c.at.y, c.at.w, c.at.h ? c.at.h : kRowHeight);
-        if (c.hint)
-            w->setToolTip(utf8(c.hint));
-        if (c.part == Part::Selector || c.part == Part::Label || c.part == Part::Derived || c.part == Part::Live)
-            followers_.push_back(w);
+    const std::string motorName = std::string(spec.prefix) + "_Raum";
+    const Control head[] = {
+        {Part::Caption, spec.head.caption, {8, 20, spec.groupAt.w - 50, 14}, spec.head.captionText},
+        {Part::Help, spec.head.help, {spec.groupAt.w - 30, 14, 22, 20}},
+        {Part::Motor, motorName.c_str(), {8, 34, 0, 0}},
+        {Part::OnOff, spec.head.onOff, {0, 34, 52, 0}},
+    };
+    for (const auto& part : {std::span<const Control>(head), spec.controls}) {
+        for (const Control& c : part) {
+            QWidget* w = build(group_, c);
+            w->setObjectName(QString::fromLatin1(c.name));
+            w->setGeometry(c.at.x, c.at.y, c.at.w, c.at.h ? c.at.h : kRowHeight);
+            if (c.hint)
+                w->setToolTip(utf8(c.hint));
+            if (c.part == Part::Selector || c.part == Part::Label || c.part == Part::Derived || c.part == Part::Live)
+                followers_.push_back(w);
+        }
     }
-    Q_ASSERT(motor_ && onOff_);
     arrangeMask();
 
     const ListSpec& ls = spec.list;
@@ -167,19 +175,18 @@ ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec
 
 void ListMaskEditor::arrangeMask()
 {
-    for (const Control& c : spec_.controls) {
-        auto* w = control(group_, QString::fromLatin1(c.name));
-        if (c.part == Part::Caption && onOff_->x() < 0) {
-            auto* caption = static_cast<QLabel*>(w);
-            const int at = caption->text().indexOf(QStringLiteral("EIN / AUS"));
-            onOff_->move(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text().left(at)), onOff_->y());
-        }
-        if (c.part == Part::Selector && c.inGapOf)
-            static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(c.inGapOf)))->holdInGap(w);
-    }
+    // The on/off selector sits under the "EIN / AUS" of the caption, the motor
+    // selector reaches up to it.
+    auto* caption = control<QLabel>(group_, QString::fromLatin1(spec_.head.caption));
+    const QString text = caption->text();
+    const int onOffX = caption->x() + caption->fontMetrics().horizontalAdvance(text.left(text.indexOf(u"EIN / AUS")));
+    onOff_->move(onOffX, onOff_->y());
+    motor_->resize(onOffX - 6 - motor_->x(), motor_->height());
+
     for (const Control& c : spec_.controls)
-        if (c.part == Part::Motor && c.at.w == 0)
-            motor_->resize(onOff_->x() - 6 - motor_->x(), motor_->height());
+        if (c.part == Part::Selector && c.inGapOf)
+            static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(c.inGapOf)))
+                ->holdInGap(control(group_, QString::fromLatin1(c.name)));
 }
 
 QWidget* ListMaskEditor::build(QGroupBox* group, const Control& c)

@@ -9,16 +9,10 @@ namespace {
 
 using P = Part;
 
-constexpr const char* kCaption43 = "Motor- bzw. Raumname                                           EIN / AUS";
-
 // The group "Handsteuerung" takes the band above the editors.
 constexpr int kTop = 148;
 
 constexpr Control kReversing[] = {
-    {P::Caption, "RA_Label0", {8, 20, 300, 14}, kCaption43},
-    {P::Help, "Help_Reversier", {356, 14, 22, 20}},
-    {P::Motor, "RA_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "RA_Ein_Aus", {-1, 34, 52, 0}},
     {P::Label, "RA_Label1", {8, 62, 340, 22}, "Rücklauf nach einer Aufwärtsbewegung               s"},
     {P::Selector, "RA_Auf", {0, 0, 52, 0}, nullptr, "Bei_Auf", "Lamellen-Rücklaufzeit nach AUF", "RA_Label1"},
     {P::Label, "RA_Label2", {8, 88, 340, 22}, "Rücklauf nach einer Abwärtsbewegung                s"},
@@ -26,21 +20,19 @@ constexpr Control kReversing[] = {
 };
 
 constexpr Control kPushButton[] = {
-    {P::Caption, "Label17", {8, 20, 300, 14}, kCaption43},
-    {P::Help, "Help_TA", {356, 14, 22, 20}},
-    {P::Motor, "Tast_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "Tast_Ein_Aus", {-1, 34, 52, 0}},
     {P::Label, "Tast_Label1", {8, 62, 260, 22}, "Aktivierungszeit bei Auslösung des Bedientasters"},
     {P::Selector, "Tast_Dauer", {274, 62, 66, 0}, nullptr, "Dauer", "Laufzeit des Motors bei Aktivierung"},
 };
 
 constexpr EditorSpec kPushButtonEditor{
-    "Tast", "TastAutomatik", "GroupBox_Tast_Automatik", "Tast-Automatik", {4, kTop + 154, 386, 100}, kPushButton,
+    "Tast", "TastAutomatik", "GroupBox_Tast_Automatik", "Tast-Automatik", {4, kTop + 154, 386, 100},
+    {"Label17", "Tast_Ein_Aus", "Help_TA"}, kPushButton,
     {"Tast_Liste", "Tast_Label2", "Motor / Raum        Ein/Aus     Aktivierungszeit", {396, kTop + 154, 250, 0}},
     &recordLine<&SettingsImage::TastAutomatik, &pushButtonLine>};
 
 constexpr EditorSpec kReversingEditor{
-    "RA", "Reversierung", "GroupBox_Reversier", "Reversier-Automatik", {4, kTop, 386, 116}, kReversing,
+    "RA", "Reversierung", "GroupBox_Reversier", "Reversier-Automatik", {4, kTop, 386, 116},
+    {"RA_Label0", "RA_Ein_Aus", "Help_Reversier"}, kReversing,
     {"RA_Liste", "Label51", "Motor / Raum        Ein/Aus     Rückl. nach Auf     Rückl. nach Ab",
      {396, kTop, 403, 0}},
     &recordLine<&SettingsImage::Reversierung, &reversingLine>};

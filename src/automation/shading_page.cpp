@@ -16,16 +16,11 @@ using P = Part;
 
 constexpr const char* kBrightnessHint = "Durch Anklicken zwischen aktuellem und mittlerem Wert wechseln";
 constexpr const char* kTwilightDurationHint = "Laufzeit des Motors bei Aktivierung";
-constexpr const char* kCaption43 = "Motor- bzw. Raumname                                           EIN / AUS";
 
 // Labels above their selectors: a row of two-line captions, then the row of selectors.
 constexpr int kLabelY = 58, kLabelH = 28, kValueY = 86;
 
 constexpr Control kShading[] = {
-    {P::Caption, "Label26", {8, 20, 300, 14}, "Motor- bzw. Raumname                                          EIN / AUS"},
-    {P::Help, "Help_BA", {356, 14, 22, 20}},
-    {P::Motor, "BA_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "BA_EIN_AUS", {-1, 34, 52, 0}},
     {P::Label, "BA_Label1", {8, kLabelY, 46, kLabelH}, "ab T/°C"},
     {P::Selector, "BA_Temperatur", {8, kValueY, 46, 0}, nullptr, "Temperatur",
      "Beschattung nur, wenn diese Temperatur erreicht ist"},
@@ -47,10 +42,6 @@ constexpr RuleRow kShadingRules[] = {
 
 // Morning and evening differ only in names and texts.
 #define TWILIGHT_CONTROLS(X, caption1, luxHint)                                                         \
-    {P::Caption, X "_Label0", {8, 20, 300, 14}, kCaption43},                                            \
-    {P::Help, "Help_" X, {356, 14, 22, 20}},                                                            \
-    {P::Motor, X "_Raum", {8, 34, 0, 0}},                                                               \
-    {P::OnOff, X "_Ein_Aus", {-1, 34, 52, 0}},                                                          \
     {P::Label, X "_Label1", {8, kLabelY, 150, kLabelH}, caption1},                                      \
     {P::Selector, X "_von", {8, kValueY, 62, 0}, nullptr, "Von"},                                       \
     {P::Label, X "_Label2", {164, kLabelY, 56, kLabelH}, "Grenz- Lux-Wert"},                            \
@@ -69,20 +60,24 @@ constexpr Control kEvening[] = {TWILIGHT_CONTROLS("DA", "Dämmerungsautomatik is
 constexpr int kListX = 396, kListW = 403;
 
 constexpr EditorSpec kShadingEditor{
-    "BA", "Beschattung", "GroupBox_Beschattung", "Beschattungsautomatik", {4, 0, 386, 116}, kShading,
+    "BA", "Beschattung", "GroupBox_Beschattung", "Beschattungsautomatik", {4, 0, 386, 116},
+    {"Label26", "BA_EIN_AUS", "Help_BA", "Motor- bzw. Raumname                                          EIN / AUS"},
+    kShading,
     {"BA_Liste", "Label28",
      "Motor / Raum    Ein/Aus    T/°C        von      -       bis      bei Lux     Aktivierungszeit",
      {kListX, 2, kListW, 0}},
     &recordLine<&SettingsImage::Beschattung, &shadingLine>, kShadingRules};
 
 constexpr EditorSpec kMorningEditor{
-    "DM", "DaemmerungMorgen", "GroupBox_DM", "Dämmerungsautomatik Morgen", {4, 118, 386, 116}, kMorning,
+    "DM", "DaemmerungMorgen", "GroupBox_DM", "Dämmerungsautomatik Morgen", {4, 118, 386, 116},
+    {"DM_Label0", "DM_Ein_Aus", "Help_DM"}, kMorning,
     {"DM_Liste", "Label18", "Motor / Raum      Ein/Aus          ab        bei Lux     Aktivierungszeit",
      {kListX, 154, kListW, 0}},
     &recordLine<&SettingsImage::DaemmerungMorgen, &morningTwilightLine>};
 
 constexpr EditorSpec kEveningEditor{
-    "DA", "DaemmerungAbend", "GroupBox_DA", "Dämmerungsautomatik Abend", {4, 236, 386, 116}, kEvening,
+    "DA", "DaemmerungAbend", "GroupBox_DA", "Dämmerungsautomatik Abend", {4, 236, 386, 116},
+    {"DA_Label0", "DA_Ein_Aus", "Help_DA"}, kEvening,
     {"DA_Liste", "Label19", "Motor / Raum     Ein/Aus          ab        bei Lux     Aktivierungszeit",
      {kListX, 308, kListW, 0}},
     &recordLine<&SettingsImage::DaemmerungAbend, &eveningTwilightLine>};

@@ -16,14 +16,9 @@ namespace {
 
 using P = Part;
 
-constexpr const char* kCaption43 = "Motor- bzw. Raumname                                           EIN / AUS";
 constexpr const char* kDirectionHint = "In diese Richtung fährt der Antrieb bei Wind und Regen";
 
 constexpr Control kWind[] = {
-    {P::Caption, "EW_Label0", {8, 20, 300, 14}, kCaption43},
-    {P::Help, "Help_EW", {356, 14, 22, 20}},
-    {P::Motor, "EW_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "EW_Ein_Aus", {-1, 34, 52, 0}},
     {P::Label, "EW_Label1", {8, 62, 300, 22}, "Bei Wingeschwindigkeit größer        km/h"},
     {P::Selector, "EW_kmh", {0, 0, 48, 0}, nullptr, "Geschwindigkeit", nullptr, "EW_Label1"},
     {P::Label, "EW_Label2", {8, 88, 220, 22}, "Bei Wind fährt der Antrieb in Richtung"},
@@ -32,10 +27,6 @@ constexpr Control kWind[] = {
 };
 
 constexpr Control kRain[] = {
-    {P::Caption, "ER_Label0", {8, 20, 300, 14}, kCaption43},
-    {P::Help, "Help_ER", {356, 14, 22, 20}},
-    {P::Motor, "ER_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "ER_Ein_Aus", {-1, 34, 52, 0}},
     {P::Label, "ER_Label1", {8, 62, 220, 22}, "Bei Regen fährt der Antrieb in Richtung"},
     {P::Selector, "ER_Richtung", {230, 62, 44, 0}, nullptr, "Richtung", kDirectionHint},
     {P::Label, "ER_Label2", {8, 88, 366, 18},
@@ -46,10 +37,6 @@ constexpr Control kRain[] = {
 // comparison, threshold 2, movement, run time.
 constexpr int kLabelY = 84, kLabelH = 28, kValueY = 112;
 constexpr Control kHumidity[] = {
-    {P::Caption, "Label29", {8, 20, 300, 14}, kCaption43},
-    {P::Help, "Help_Feuchte", {308, 14, 22, 20}},
-    {P::Motor, "RelF_Raum", {8, 34, 0, 0}},
-    {P::OnOff, "RelF_Ein_Aus", {-1, 34, 52, 0}},
     {P::Label, "RelF_Label_1", {8, 60, 110, 22}, "aktiviert von - bis"},
     {P::Selector, "RelF_von", {120, 60, 62, 0}, nullptr, "Von"},
     {P::Selector, "RelF_bis", {186, 60, 62, 0}, nullptr, "Bis"},
@@ -93,18 +80,19 @@ constexpr DerivedRow kHumidityDerived[] = {
 };
 
 constexpr EditorSpec kWindEditor{
-    "EW", "Wind", "GroupBox_EW", "Einfahren bei Wind", {4, 0, 386, 134}, kWind,
+    "EW", "Wind", "GroupBox_EW", "Einfahren bei Wind", {4, 0, 386, 134}, {"EW_Label0", "EW_Ein_Aus", "Help_EW"}, kWind,
     {"EW_Liste", "Label46", "Motor / Raum        Ein/Aus     bei v >        in Richtung", {396, 0, 266, 0}},
     &windListLine};
 
 constexpr EditorSpec kRainEditor{
-    "ER", "Regen", "GroupBox_ER", "Einfahren bei Regen", {4, 154, 386, 110}, kRain,
+    "ER", "Regen", "GroupBox_ER", "Einfahren bei Regen", {4, 154, 386, 110}, {"ER_Label0", "ER_Ein_Aus", "Help_ER"},
+    kRain,
     {"ER_Liste", "Label47", "Motor / Raum        Ein/Aus     in Richtung", {396, 154, 266, 0}},
     &recordLine<&SettingsImage::Regen, &rainLine>};
 
 constexpr EditorSpec kHumidityEditor{
     "RelF", "FeuchtigkeitsSteuerung", "FeuchteSteuerung", "Luftfeuchtigkeits-Steuerung", {4, 308, 336, 150},
-    kHumidity,
+    {"Label29", "RelF_Ein_Aus", "Help_Feuchte"}, kHumidity,
     {"RelF_Liste", "RelF_Label_7",
      "Motor / Raum      Ein/Aus     von      -       bis         Schwelle 1        Schwelle 2    Stellzeit",
      {346, 308, 453, 0}},
