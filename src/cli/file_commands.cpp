@@ -1,5 +1,3 @@
-#include <QFile>
-#include <QTextStream>
 #include <cstdio>
 
 #include "cli/commands.h"

@@ -81,6 +81,15 @@ void writeNames(Writer& w, const SettingsImage& image)
     w.endSection();
 }
 
+// The reader takes the day group as one digit, so a group no selector offers
+// (a garbled download, say) is written as "this day only", much as an
+// overlong switching duration is written as 44: "-1" would make the whole
+// file unreadable.
+std::string dayGroupToFile(int32_t group)
+{
+    return group >= 0 && group <= 9 ? std::to_string(group) : "1";
+}
+
 void writeSchedule(Writer& w, const SettingsImage& image)
 {
     for (int d = 0; d < kDays; ++d)
@@ -94,6 +103,8 @@ void writeSchedule(Writer& w, const SettingsImage& image)
                         // The time of day is kept as hour and minute.
                         w.line("Stunde", hourToFile(entry.Uhrzeit));
                         w.line("Minute", minuteToFile(entry.Uhrzeit));
+                    } else if (field.member == &rec::Schaltzeit::Gruppe) {
+                        w.line(field.key, dayGroupToFile(entry.Gruppe));
                     } else {
                         w.line(field.key, toFileValue(field.conversion, entry.*field.member));
                     }
@@ -142,13 +153,15 @@ struct BadInteger {
 // A whole text as a decimal integer, as strict as the program's own files.
 int32_t toInteger(std::string_view text)
 {
+    // One sign at most: a "+" may stand where a "-" may, but not before one.
     std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+')
+    if (digits.starts_with('+'))
         digits.remove_prefix(1);
     int32_t value = 0;
     const char* end = digits.data() + digits.size();
     auto [stop, ec] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || digits.front() == '+' || ec != std::errc() || stop != end)
+    const bool signAfterPlus = digits.size() < text.size() && (digits.starts_with('-') || digits.starts_with('+'));
+    if (digits.empty() || signAfterPlus || ec != std::errc() || stop != end)
         throw BadInteger{std::string(text)};
     return value;
 }
@@ -409,6 +422,14 @@ private:
     std::map<std::string, int32_t, std::less<>> pending_;
 };
 
+// The offending text as the message quotes it: a binary file picked by
+// mistake must not turn the message box into a wall of bytes.
+std::string shortened(const std::string& text)
+{
+    constexpr size_t kMaxQuoted = 60;
+    return text.size() <= kMaxQuoted ? text : text.substr(0, kMaxQuoted) + "...";
+}
+
 // Calls fn(line) for each line; CR LF, LF and a lone CR all end a line.
 template <typename Fn>
 void forEachLine(std::string_view bytes, Fn&& fn)
@@ -459,7 +480,7 @@ bool readSettingsFile(std::string_view bytes, SettingsImage& image, SettingsFile
         });
     } catch (const BadInteger& bad) {
         if (error)
-            *error = {"'" + bad.text + "' ist kein g\xFCltiger Integerwert", lineNumber};
+            *error = {"'" + shortened(bad.text) + "' ist kein g\xFCltiger Integerwert", lineNumber};
         return false;
     }
     counts.lines = lineNumber;

@@ -124,14 +124,34 @@ TEST(SettingsFile, EveryValueSurvivesWritingAndReading)
     EXPECT_EQ(differences(back, image), std::vector<std::string>{});
 }
 
-TEST(SettingsFile, SwitchingDurationsBeyondTheListAreWrittenAs44Seconds)
+// Values a line cannot carry are written as a listed value, so the program
+// can always read back what it wrote.
+TEST(SettingsFile, SwitchingTimeValuesTheFileCannotHoldAreWrittenAsListedOnes)
 {
-    SettingsImage image;
-    image.Schaltzeit[0][0][0].Dauer = 130;
-    const std::string written = writeSettingsFile(image);
-    EXPECT_EQ(written.substr(written.find("Dauer="), 10), "Dauer=44\r\n");
-    ASSERT_TRUE(readSettingsFile(written, image));
-    EXPECT_EQ(image.Schaltzeit[0][0][0].Dauer, 43);
+    const struct {
+        int32_t rec::Schaltzeit::*member;
+        int32_t value;
+        const char* line;
+        int32_t readBack;
+    } cases[] = {
+        {&rec::Schaltzeit::Dauer, 130, "Dauer=44\r\n", 43},
+        {&rec::Schaltzeit::Gruppe, -1, "Gruppe=1\r\n", 1},
+        {&rec::Schaltzeit::Gruppe, 12, "Gruppe=1\r\n", 1},
+        {&rec::Schaltzeit::Gruppe, 0, "Gruppe=0\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        SettingsImage image;
+        image.Schaltzeit[0][0][0].*c.member = c.value;
+        const std::string written = writeSettingsFile(image);
+        const std::string key = std::string(c.line).substr(0, std::string(c.line).find('=') + 1);
+        const size_t at = written.find(key);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(written.substr(at, std::strlen(c.line)), c.line);
+        SettingsFileError error;
+        ASSERT_TRUE(readSettingsFile(written, image, &error)) << describe(error);
+        EXPECT_EQ(image.Schaltzeit[0][0][0].*c.member, c.readBack);
+    }
 }
 
 namespace {
@@ -221,6 +241,24 @@ TEST(SettingsFileReader, FollowsTheLineRules)
              EXPECT_EQ(i.ProportionaleTemperatursteuerung[0][0].Schritte, 7);
              EXPECT_EQ(i.ProportionaleTemperatursteuerung[0][0].Richtung, 2);
              EXPECT_EQ(i.Beschattung[0][0].Temperatur, 10);   // "SollTemperatur=5" is no "Temperatur"
+         }},
+        {"the temperature keys of heating and proportional control are no \"Temperatur\"",
+         "[Beschattung_Motor1_Profil1]\nTemperatur=20\nDauer=1\n"
+         "[HeizungsSteuerung_Motor1_Profil1]\nTagTemperatur=200\nNachtTemperatur=150\n"
+         "[Beschattung_Motor2_Profil1]\nSollTemperatur=7\nDauer=1\n",
+         [](const SettingsImage& i) {
+             EXPECT_EQ(i.HeizungsSteuerung[0][0].TagTemperatur, 160);
+             EXPECT_EQ(i.HeizungsSteuerung[0][0].NachtTemperatur, 110);
+             EXPECT_EQ(i.Beschattung[0][1].Temperatur, 30);   // still the 20 read first
+         }},
+        {"a function is known by its first five letters",
+         "[Schaltzeit_Mo_Motor1_Nr1]\nFunktion=Astrologie\n[Schaltzeit_Mo_Motor1_Nr2]\nFunktion=Norm\n"
+         "[Schaltzeit_Mo_Motor1_Nr3]\nFunktion=Zufall\n[Schaltzeit_Mo_Motor1_Nr4]\nFunktion=Normal\n",
+         [](const SettingsImage& i) {
+             EXPECT_EQ(i.Schaltzeit[0][0][0].Funktion, 1);
+             EXPECT_EQ(i.Schaltzeit[0][0][1].Funktion, 1);   // "Norm" is too short: the Astro before stays
+             EXPECT_EQ(i.Schaltzeit[0][0][2].Funktion, 2);
+             EXPECT_EQ(i.Schaltzeit[0][0][3].Funktion, 0);
          }},
         {"an unknown word keeps the value read before",
          "[Regen_Motor1_Profil1]\nEinAus=Ein\nRichtung=Ab\n[Regen_Motor2_Profil1]\nEinAus=ein\nRichtung=runter\n",
@@ -317,6 +355,9 @@ TEST(SettingsFileReader, AFaultStopsTheLoadAndLeavesTheImageAsItWas)
         {"\n\n[Reversierung_Motor1_Profil1]\nBei_Auf=99999999999\n", 4,
          "'99999999999' ist kein g\xFCltiger Integerwert"},
         {"[Parameter_]\nOffset_AT= 5\n", 2, "' 5' ist kein g\xFCltiger Integerwert"},
+        {"[Parameter_]\nOffset_AT=+-5\n", 2, "'+-5' ist kein g\xFCltiger Integerwert"},
+        {"[Parameter_]\nOffset_AT=1234567890123456789012345678901234567890123456789012345678901\n", 2,
+         "'123456789012345678901234567890123456789012345678901234567890...' ist kein g\xFCltiger Integerwert"},
         {"[Parameter_]\nKommentar=alt\n", 2, "'alt' ist kein g\xFCltiger Integerwert"},
         {"[AlarmPattern_]\nMotorA=1\n", 2, "'A' ist kein g\xFCltiger Integerwert"},
         {"[Motor-Namen_]\nM=1\n", 2, "'' ist kein g\xFCltiger Integerwert"},
