@@ -94,7 +94,9 @@ std::string humidityLine(const rec::FeuchtigkeitsSteuerung& r, const std::string
     const std::string& von = itemOrEmpty(items::hours(), r.Von);
     const std::string& bis = itemOrEmpty(items::hours(), r.Bis);
     std::string line = h.line;
-    line += von == bis ? "    ganzt\xE4gig  " : "  " + von + " - " + bis;
+    // Equal hours mean the whole day; hours outside the items stay empty.
+    const bool wholeDay = von == bis && !von.empty();
+    line += wholeDay ? "    ganzt\xE4gig  " : "  " + von + " - " + bis;
     line += "  " + itemOrEmpty(items::humidityComparisons(), r.Gr_KL);
     line += itemOrEmpty(items::humidities(), r.Schwelle1) + " ";
     line += std::string("^    F") + (r.Gr_KL == 0 ? "<" : ">");

@@ -18,6 +18,8 @@ namespace lumivox {
 namespace {
 
 constexpr int kRowHeight = 22;
+constexpr int kOnOffWidth = 52;
+constexpr int kHelpWidth = 22;
 const char* const kListHint = "Anklicken überträgt Werte in Eingabemasken (links), Doppel-Klick für EIN / AUS";
 
 QString utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
@@ -52,24 +54,32 @@ std::pair<int, int> blankRun(const QString& text)
     return {best, bestLength};
 }
 
-// A caption with a selector sitting in its run of blanks ("größer [30] km/h").
-// The text stays as it is; the part after the blanks is drawn far enough to
-// the right to leave room for the selector.
+// A caption with a selector sitting in its run of blanks ("größer [30] km/h"),
+// or with its second title above a control ("... EIN / AUS"). The text stays
+// as it is; the part after the blanks is drawn where the control needs it.
 class GapLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // Moves selector into the blanks and widens them as far as needed.
+    // Moves selector into the blanks and widens them as far as needed. A
+    // selector with an x of its own keeps it (so that the selectors of
+    // several such labels line up); the text after the blanks follows it.
     void holdInGap(QWidget* selector)
     {
-        const auto [start, length] = blankRun(text());
+        const auto [start, length] = splitAtBlanks();
         const QFontMetrics fm(font());
-        prefix_ = text().left(start);
-        suffix_ = text().mid(start + length);
-        const int natural = fm.horizontalAdvance(text().mid(start, length));
-        gap_ = std::max(natural, selector->width() + 8);
-        selector->move(x() + fm.horizontalAdvance(prefix_) + (gap_ - selector->width()) / 2,
-                       y() + (height() - selector->height()) / 2);
+        const int prefixEnd = fm.horizontalAdvance(prefix_);
+        const int gap = std::max(fm.horizontalAdvance(text().mid(start, length)), selector->width() + 8);
+        const int selectorX = selector->x() > 0 ? selector->x() : x() + prefixEnd + (gap - selector->width()) / 2;
+        selector->move(selectorX, y() + (height() - selector->height()) / 2);
+        suffixX_ = std::max(prefixEnd + gap, selector->geometry().right() + 1 - x() + 4);
+    }
+
+    // Draws the text after the blanks from x (in the parent's coordinates).
+    void placeSuffixAt(int parentX)
+    {
+        splitAtBlanks();
+        suffixX_ = parentX - x();
     }
 
 protected:
@@ -84,13 +94,21 @@ protected:
         const QFontMetrics fm(font());
         const int baseline = (height() + fm.ascent() - fm.descent()) / 2;
         painter.drawText(0, baseline, prefix_);
-        painter.drawText(fm.horizontalAdvance(prefix_) + gap_, baseline, suffix_);
+        painter.drawText(suffixX_, baseline, suffix_);
     }
 
 private:
+    std::pair<int, int> splitAtBlanks()
+    {
+        const auto run = blankRun(text());
+        prefix_ = text().left(run.first);
+        suffix_ = text().mid(run.first + run.second);
+        return run;
+    }
+
     QString prefix_;
     QString suffix_;
-    int gap_ = 0;
+    int suffixX_ = 0;
 };
 
 // Arrows read better a little larger than the text around them.
@@ -124,11 +142,14 @@ ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec
     group_->setObjectName(QString::fromLatin1(spec.group));
     group_->setGeometry(spec.groupAt.x, spec.groupAt.y, spec.groupAt.w, spec.groupAt.h);
     const std::string motorName = std::string(spec.prefix) + "_Raum";
+    // One row of motor, on/off and "?" under the caption, flush right, so the
+    // "?" stays clear of the caption and inside the frame.
+    const int helpX = spec.groupAt.w - kHelpWidth - 8;
     const Control head[] = {
-        {Part::Caption, spec.head.caption, {8, 20, spec.groupAt.w - 50, 14}, spec.head.captionText},
-        {Part::Help, spec.head.help, {spec.groupAt.w - 30, 14, 22, 20}},
+        {Part::Caption, spec.head.caption, {8, 20, spec.groupAt.w - 16, 14}, spec.head.captionText},
+        {Part::Help, spec.head.help, {helpX, 34, kHelpWidth, 0}},
         {Part::Motor, motorName.c_str(), {8, 34, 0, 0}},
-        {Part::OnOff, spec.head.onOff, {0, 34, 52, 0}},
+        {Part::OnOff, spec.head.onOff, {helpX - 6 - kOnOffWidth, 34, kOnOffWidth, 0}},
     };
     for (const auto& part : {std::span<const Control>(head), spec.controls}) {
         for (const Control& c : part) {
@@ -175,13 +196,11 @@ ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec
 
 void ListMaskEditor::arrangeMask()
 {
-    // The on/off selector sits under the "EIN / AUS" of the caption, the motor
+    // "EIN / AUS" of the caption stands over the on/off selector; the motor
     // selector reaches up to it.
-    auto* caption = control<QLabel>(group_, QString::fromLatin1(spec_.head.caption));
-    const QString text = caption->text();
-    const int onOffX = caption->x() + caption->fontMetrics().horizontalAdvance(text.left(text.indexOf(u"EIN / AUS")));
-    onOff_->move(onOffX, onOff_->y());
-    motor_->resize(onOffX - 6 - motor_->x(), motor_->height());
+    static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(spec_.head.caption)))
+        ->placeSuffixAt(onOff_->x());
+    motor_->resize(onOff_->x() - 6 - motor_->x(), motor_->height());
 
     for (const Control& c : spec_.controls)
         if (c.part == Part::Selector && c.inGapOf)

@@ -12,11 +12,14 @@ using P = Part;
 // The group "Handsteuerung" takes the band above the editors.
 constexpr int kTop = 148;
 
+// Both reversing times in one column, whatever the width of their captions.
+constexpr int kGapX = 212;
+
 constexpr Control kReversing[] = {
     {P::Label, "RA_Label1", {8, 62, 340, 22}, "Rücklauf nach einer Aufwärtsbewegung               s"},
-    {P::Selector, "RA_Auf", {0, 0, 52, 0}, nullptr, "Bei_Auf", "Lamellen-Rücklaufzeit nach AUF", "RA_Label1"},
+    {P::Selector, "RA_Auf", {kGapX, 0, 52, 0}, nullptr, "Bei_Auf", "Lamellen-Rücklaufzeit nach AUF", "RA_Label1"},
     {P::Label, "RA_Label2", {8, 88, 340, 22}, "Rücklauf nach einer Abwärtsbewegung                s"},
-    {P::Selector, "RA_Ab", {0, 0, 52, 0}, nullptr, "Bei_Ab", "Lamellen-Rücklaufzeit nach AB", "RA_Label2"},
+    {P::Selector, "RA_Ab", {kGapX, 0, 52, 0}, nullptr, "Bei_Ab", "Lamellen-Rücklaufzeit nach AB", "RA_Label2"},
 };
 
 constexpr Control kPushButton[] = {

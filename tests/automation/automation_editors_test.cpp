@@ -60,17 +60,19 @@ struct EditorNames {
     const char* motor;
     const char* onOff;
     const char* aValueControl;   // hidden while "AUS"
+    const char* caption;
+    const char* help;
 };
 
 constexpr EditorNames kEditors[] = {
-    {"BA_Liste", "BA_Raum", "BA_EIN_AUS", "BA_LuxAktuell"},
-    {"DM_Liste", "DM_Raum", "DM_Ein_Aus", "DM_Label4"},
-    {"DA_Liste", "DA_Raum", "DA_Ein_Aus", "DA_Dauer"},
-    {"EW_Liste", "EW_Raum", "EW_Ein_Aus", "EW_Label3"},
-    {"ER_Liste", "ER_Raum", "ER_Ein_Aus", "ER_Richtung"},
-    {"RelF_Liste", "RelF_Raum", "RelF_Ein_Aus", "RelF_Ab_Auf"},
-    {"RA_Liste", "RA_Raum", "RA_Ein_Aus", "RA_Label2"},
-    {"Tast_Liste", "Tast_Raum", "Tast_Ein_Aus", "Tast_Dauer"},
+    {"BA_Liste", "BA_Raum", "BA_EIN_AUS", "BA_LuxAktuell", "Label26", "Help_BA"},
+    {"DM_Liste", "DM_Raum", "DM_Ein_Aus", "DM_Label4", "DM_Label0", "Help_DM"},
+    {"DA_Liste", "DA_Raum", "DA_Ein_Aus", "DA_Dauer", "DA_Label0", "Help_DA"},
+    {"EW_Liste", "EW_Raum", "EW_Ein_Aus", "EW_Label3", "EW_Label0", "Help_EW"},
+    {"ER_Liste", "ER_Raum", "ER_Ein_Aus", "ER_Richtung", "ER_Label0", "Help_ER"},
+    {"RelF_Liste", "RelF_Raum", "RelF_Ein_Aus", "RelF_Ab_Auf", "Label29", "Help_Feuchte"},
+    {"RA_Liste", "RA_Raum", "RA_Ein_Aus", "RA_Label2", "RA_Label0", "Help_Reversier"},
+    {"Tast_Liste", "Tast_Raum", "Tast_Ein_Aus", "Tast_Dauer", "Label17", "Help_TA"},
 };
 
 }  // namespace
@@ -162,6 +164,7 @@ TEST_F(Editors, AlternativeProfileNeverTouchesStandard)
     EXPECT_EQ(model.Beschattung[1][1].Helligkeit, 10);
     EXPECT_EQ(model.Beschattung[0][1].EinAus, standard.EinAus);
     EXPECT_EQ(model.Beschattung[0][1].Helligkeit, standard.Helligkeit);
+    EXPECT_EQ(model.Beschattung[0][1].Geaendert, standard.Geaendert);
 
     model.BearbeitetesProfil = 0;
     enter("Beschattung_Maske");
@@ -281,4 +284,24 @@ TEST_F(Editors, PageRefreshStartsFromTheSelectedLine)
     EXPECT_EQ(get<QComboBox>("Tast_Raum")->currentIndex(), 6);
     EXPECT_EQ(get<QComboBox>("Tast_Dauer")->currentText(), QStringLiteral("999s"));
     EXPECT_TRUE(line("Tast_Liste", 6).endsWith(QStringLiteral("999s")));
+}
+
+// The head of every mask: caption, motor, on/off and "?" side by side, none
+// covering another, all inside the group's frame.
+TEST_F(Editors, MaskHeadControlsDoNotOverlap)
+{
+    for (const EditorNames& e : kEditors) {
+        QWidget* help = get(e.help);
+        const QRect frame = help->parentWidget()->contentsRect();
+        const QRect helpAt = help->geometry();
+        EXPECT_TRUE(frame.contains(helpAt)) << e.help;
+        for (const char* other : {e.caption, e.motor, e.onOff})
+            EXPECT_FALSE(helpAt.intersects(get(other)->geometry())) << e.help << " covers " << other;
+        EXPECT_FALSE(get(e.motor)->geometry().intersects(get(e.onOff)->geometry())) << e.motor;
+        // "EIN / AUS" stands over the on/off selector, inside the caption.
+        auto* caption = get<QLabel>(e.caption);
+        const int titleEnd = get(e.onOff)->x() + caption->fontMetrics().horizontalAdvance(QStringLiteral("EIN / AUS"));
+        EXPECT_LE(titleEnd, caption->geometry().right()) << e.caption;
+        EXPECT_EQ(caption->text().right(9), QStringLiteral("EIN / AUS")) << e.caption;
+    }
 }

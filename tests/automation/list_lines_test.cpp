@@ -109,6 +109,8 @@ TEST(AutomationLines, Humidity)
         {"equal hours", with([](auto& t) { t.Bis = 8; }), head + "    ganzt\xE4gig    F>76% ^    F<66% v    40s"},
         {"F< has no move at threshold 2", with([](auto& t) { t.Gr_KL = 1; }),
          head + "  08:00 - 21:00  F<76% ^    F>66% -    40s"},
+        {"equal hours outside the items are no whole day", with([](auto& t) { t.Von = t.Bis = 24; }),
+         head + "   -   F>76% ^    F<66% v    40s"},
         {"continuous run", with([](auto& t) { t.Dauer = 190; }), head + "  08:00 - 21:00  F>76% ^    F<66% -  Dauer"},
         {"long run time", with([](auto& t) { t.Dauer = 189; }), head + "  08:00 - 21:00  F>76% ^    F<66% v   999s"},
         {"off", humidityLine(rec::FeuchtigkeitsSteuerung{}, "Motor 1"), kMotor1 + "  AUS"},
