@@ -90,6 +90,21 @@ std::string dayGroupToFile(int32_t group)
     return group >= 0 && group <= 9 ? std::to_string(group) : "1";
 }
 
+// The time of day is kept as hour and minute. Hour 24 reads back as "no
+// time", so a time just past 23:59 (no selector offers one, a garbled
+// download might) keeps hour 23 and carries the rest in the minute.
+void writeClock(Writer& w, int32_t uhrzeit)
+{
+    constexpr int32_t kFirstPastMidnight = 24 * 60 + 1;
+    if (uhrzeit >= kFirstPastMidnight && uhrzeit < kFirstPastMidnight + 60) {
+        w.line("Stunde", "23");
+        w.line("Minute", number(uhrzeit - 1 - 23 * 60));
+        return;
+    }
+    w.line("Stunde", hourToFile(uhrzeit));
+    w.line("Minute", minuteToFile(uhrzeit));
+}
+
 void writeSchedule(Writer& w, const SettingsImage& image)
 {
     for (int d = 0; d < kDays; ++d)
@@ -100,9 +115,7 @@ void writeSchedule(Writer& w, const SettingsImage& image)
                          "_Nr" + number(n + 1) + "]");
                 for (const auto& field : tables::kSchaltzeitFields) {
                     if (field.member == &rec::Schaltzeit::Uhrzeit) {
-                        // The time of day is kept as hour and minute.
-                        w.line("Stunde", hourToFile(entry.Uhrzeit));
-                        w.line("Minute", minuteToFile(entry.Uhrzeit));
+                        writeClock(w, entry.Uhrzeit);
                     } else if (field.member == &rec::Schaltzeit::Gruppe) {
                         w.line(field.key, dayGroupToFile(entry.Gruppe));
                     } else {

@@ -124,9 +124,10 @@ TEST(SettingsFile, EveryValueSurvivesWritingAndReading)
     EXPECT_EQ(differences(back, image), std::vector<std::string>{});
 }
 
-// Values a line cannot carry are written as a listed value, so the program
-// can always read back what it wrote.
-TEST(SettingsFile, SwitchingTimeValuesTheFileCannotHoldAreWrittenAsListedOnes)
+// Values the plain conversion would lose or make unreadable: a duration or
+// day group a line cannot carry becomes a listed value, a time just past
+// 23:59 keeps its value.
+TEST(SettingsFile, SwitchingTimeValuesOutsideTheListsAreWrittenReadably)
 {
     const struct {
         int32_t rec::Schaltzeit::*member;
@@ -138,6 +139,9 @@ TEST(SettingsFile, SwitchingTimeValuesTheFileCannotHoldAreWrittenAsListedOnes)
         {&rec::Schaltzeit::Gruppe, -1, "Gruppe=1\r\n", 1},
         {&rec::Schaltzeit::Gruppe, 12, "Gruppe=1\r\n", 1},
         {&rec::Schaltzeit::Gruppe, 0, "Gruppe=0\r\n", 0},
+        {&rec::Schaltzeit::Uhrzeit, 1441, "Stunde=23\r\nMinute=60\r\n", 1441},
+        {&rec::Schaltzeit::Uhrzeit, 1500, "Stunde=23\r\nMinute=119\r\n", 1500},
+        {&rec::Schaltzeit::Uhrzeit, 1501, "Stunde=25\r\nMinute=0\r\n", 1501},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
