@@ -24,12 +24,14 @@ char at(std::string_view text, std::size_t position)
 DetectedFeatures detectFeatures(std::string_view identity, int firmware)
 {
     DetectedFeatures result;
-    if (identity.size() < 13 || !isDigit(at(identity, 11)) || !isDigit(at(identity, 13)))
-        return result;
+    // The unsupported types are told by character 13 alone, whatever the
+    // rest of the identity holds.
     if (at(identity, 13) == '9') {
         result.check = IdentityCheck::Unsupported;
         return result;
     }
+    if (identity.size() < 13 || !isDigit(at(identity, 11)) || !isDigit(at(identity, 13)))
+        return result;
     DeviceFeatures& f = result.features;
     f.Identity = std::string(identity);
     f.Firmware = firmware;

@@ -15,6 +15,10 @@ std::string ReplyFrame::wire() const
 void ReceiveBuffer::append(std::string_view bytes)
 {
     bytes_.append(bytes);
+}
+
+void ReceiveBuffer::bound()
+{
     if (bytes_.size() <= kLimit)
         return;
     const std::size_t lastStart = bytes_.rfind(kStartMarker);
@@ -32,11 +36,12 @@ CutResult ReceiveBuffer::cut()
     CutResult result;
     for (;;) {
         const std::size_t start = bytes_.find(kStartMarker);
-        if (start == std::string::npos)
-            return result;
         const std::size_t end = bytes_.find(kEndMarker);
-        if (end == std::string::npos)
+        if (start == std::string::npos || end == std::string::npos) {
+            // Every complete frame is out; what is left may be bounded.
+            bound();
             return result;
+        }
         if (end < start) {
             bytes_.erase(0, start);
             result.discardedStray = true;

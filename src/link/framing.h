@@ -33,14 +33,15 @@ struct CutResult {
 // The received bytes not yet cut into frames.
 class ReceiveBuffer {
 public:
-    // A noisy line must not grow memory without end: past this size only the
-    // bytes from the last start marker on are kept.
+    // A noisy line must not grow memory without end: once every complete
+    // frame is cut, a rest past this size keeps only the bytes from its last
+    // start marker on. A long burst of complete frames is never cut short.
     static constexpr std::size_t kLimit = 64 * 1024;
 
     void append(std::string_view bytes);
 
-    // Cuts the next complete frame. Bytes in front of its start marker go
-    // with it. An end marker in front of the first start marker, or a start
+    // Cuts the next complete frame; when there is none, bounds the rest.
+    // Bytes in front of its start marker go with it. An end marker in front of the first start marker, or a start
     // marker whose frame never ended (a second start marker comes before the
     // end marker), is discarded with everything before the start marker that
     // follows, so the frame behind it survives.
@@ -53,6 +54,8 @@ public:
     void clear() { bytes_.clear(); }
 
 private:
+    void bound();
+
     std::string bytes_;
 };
 

@@ -100,8 +100,13 @@ LinkView::LinkView(TVirelta& window)
 {
     buildLiveFields(window_);
 
-    connect(link_.get(), &ControllerLink::panelChanged, this,
-            [this](int panel, const QString& text) { window_.statusBar1()->setPanelText(panel, text); });
+    connect(link_.get(), &ControllerLink::panelChanged, this, [this](int panel, const QString& text) {
+        PanelStatusBar* bar = window_.statusBar1();
+        bar->setPanelText(panel, text);
+        // A narrow window clips the panels; the whole text stays at hand.
+        if (QLabel* label = bar->panel(panel))
+            label->setToolTip(text);
+    });
     connect(link_.get(), &ControllerLink::liveValuesReceived, this, &LinkView::showLiveValues);
     connect(link_.get(), &ControllerLink::lineError, this, [this] {
         if (auto* label = control<QLabel>(&window_, QStringLiteral("Label21")))

@@ -72,12 +72,14 @@ StatusReport probeStatus(const QString& device, int timeoutMs, std::unique_ptr<L
 QString formatStatus(const StatusReport& r)
 {
     QString out;
+    // A reply that did not come shows as "-", not as an empty line.
     auto line = [&out](const QString& name, const QString& value) {
-        out += name.leftJustified(22) + value + QLatin1Char('\n');
+        out += name.leftJustified(22) + (value.isEmpty() ? QStringLiteral("-") : value) + QLatin1Char('\n');
     };
     auto yesNo = [](bool on) { return on ? QStringLiteral("ja") : QStringLiteral("nein"); };
     line(QStringLiteral("Kennung:"), r.identity);
-    line(QStringLiteral("Firmware:"), QStringLiteral("V%1 (%2)").arg(r.firmwareText).arg(r.firmware));
+    line(QStringLiteral("Firmware:"),
+         r.firmwareText.isEmpty() ? QString() : QStringLiteral("V%1 (%2)").arg(r.firmwareText).arg(r.firmware));
     line(QStringLiteral("Datum:"), r.date);
     line(QStringLiteral("Uhrzeit:"), r.time);
     switch (r.check) {
@@ -100,11 +102,18 @@ QString formatStatus(const StatusReport& r)
     }
     }
     if (r.live) {
+        const PayloadNumbers& n = *r.live;
         out += QStringLiteral("Live-Werte:\n");
-        for (int i = 0; i < kPayloadNumberCount; ++i)
+        for (int i = 0; i < kPayloadNumberCount; ++i) {
+            QString value = QString::number(n[i]);
+            // Whole degrees of a sensor the controller does not have.
+            if ((i == 1 || i == 5) && n[i] == kNoSensor)
+                value += QStringLiteral(" (kein Sensor)");
             out += QStringLiteral("  N%1").arg(i).leftJustified(6) +
-                   fromWindows1252(liveValueNames()[i]).leftJustified(28) + QString::number((*r.live)[i]) +
-                   QLatin1Char('\n');
+                   fromWindows1252(liveValueNames()[i]).leftJustified(28) + value + QLatin1Char('\n');
+        }
+    } else {
+        line(QStringLiteral("Live-Werte:"), QString());
     }
     return out;
 }

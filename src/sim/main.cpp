@@ -2,7 +2,8 @@
 // serial device), for trying Lumivox without hardware and for its tests.
 //
 // Prints the path of its end of the line on the first line of stdout.
-// SIGUSR1 switches silence on and off, as if the cable were pulled.
+// SIGUSR1 switches silence on and off, as if the cable were pulled; each
+// switch prints "silent" or "answering" on stdout once it holds.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -91,6 +92,14 @@ public:
         connect(&timer_, &QTimer::timeout, this, [this] { flush(); });
         timer_.setInterval(randomChunks_ ? 3 : 10);
         clock_.start();
+    }
+
+    // What has not gone out yet is lost, as when the cable is pulled.
+    void drop()
+    {
+        pending_.clear();
+        timer_.stop();
+        budget_ = 0;
     }
 
     void send(const std::string& bytes)
@@ -251,8 +260,11 @@ int main(int argc, char** argv)
         if (toggleSilence) {
             toggleSilence = 0;
             controller.setSilent(!controller.forcedSilent());
-            if (verbose)
-                std::fprintf(stderr, "%s\n", controller.forcedSilent() ? "silent" : "answering");
+            if (controller.forcedSilent())
+                pacer.drop();
+            // From this line on the new state holds: tests wait for it.
+            std::printf("%s\n", controller.forcedSilent() ? "silent" : "answering");
+            std::fflush(stdout);
         }
         if (quitRequested)
             app.quit();

@@ -6,6 +6,7 @@
 
 #include "core/settings_image.h"
 #include "link/controller_link.h"
+#include "link/status_probe.h"
 #include "sim_port.h"
 
 using namespace lumivox;
@@ -301,4 +302,18 @@ TEST(PortNames, ComNumbersAndDevices)
     qunsetenv("LUMIVOX_COM4");
     EXPECT_EQ(deviceForPortArgument(QStringLiteral("COM4")), QStringLiteral("/dev/ttyS3"));
     EXPECT_EQ(deviceForPortArgument(QStringLiteral("/dev/pts/7")), QStringLiteral("/dev/pts/7"));
+}
+
+TEST(StatusText, RepliesThatDidNotComeShowAsDash)
+{
+    StatusReport report;
+    report.outcome = StatusReport::Outcome::Answered;
+    report.identity = QStringLiteral("VWS");
+    const QString text = formatStatus(report);
+    EXPECT_EQ(text, QStringLiteral("Kennung:              VWS\n"
+                                   "Firmware:             -\n"
+                                   "Datum:                -\n"
+                                   "Uhrzeit:              -\n"
+                                   "Merkmale:             Kennung nicht lesbar\n"
+                                   "Live-Werte:           -\n"));
 }

@@ -25,6 +25,7 @@ TEST(DeviceFeatures, DetectedFromIdentityAndFirmware)
         {"VWS 880 W 8 8---", 5507, C::Ok, true, false, false, false, true, 8, 8},
         {"VWS 880 W 8 9STG", 5509, C::Unsupported, false, false, false, false, false, 0, 0},
         {"MX512   - 1 9", 0, C::Unsupported, false, false, false, false, false, 0, 0},
+        {"MX512   - x 9", 0, C::Unsupported, false, false, false, false, false, 0, 0},
         {"VWS 880 W 9 8", 5509, C::Ok, true, false, false, false, true, 8, 8},   // no ninth motor
         {"VWS 880 W 8", 5509, C::Malformed, false, false, false, false, false, 0, 0},
         {"VWS 880 W x 8STG", 5509, C::Malformed, false, false, false, false, false, 0, 0},

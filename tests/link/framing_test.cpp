@@ -72,25 +72,55 @@ TEST(ReceiveBuffer, FrameSplitAtEveryByteIsCutOnce)
 TEST(ReceiveBuffer, NoisyLineDoesNotGrowWithoutBound)
 {
     ReceiveBuffer buffer;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 100; ++i) {
         buffer.append(std::string(4096, 'x'));
+        EXPECT_TRUE(buffer.cutAll().empty());
+    }
     EXPECT_LE(buffer.bytes().size(), ReceiveBuffer::kLimit);
 
     // The frame being received when the limit is passed survives.
     buffer.append("start_smo" + std::string(1000, 'A'));
+    buffer.cutAll();
     buffer.append(std::string(ReceiveBuffer::kLimit - 2000, 'B'));
+    buffer.cutAll();
     EXPECT_LE(buffer.bytes().size(), ReceiveBuffer::kLimit);
     buffer.append("ende_");
     const std::vector<ReplyFrame> frames = buffer.cutAll();
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].tag, "smo");
     EXPECT_EQ(frames[0].payload.size(), 1000 + ReceiveBuffer::kLimit - 2000);
+
+    // Stray end markers in the noise change nothing.
+    for (int i = 0; i < 20; ++i) {
+        buffer.append(std::string(4096, 'y') + "ende_");
+        EXPECT_TRUE(buffer.cutAll().empty());
+    }
+    EXPECT_LE(buffer.bytes().size(), ReceiveBuffer::kLimit);
+}
+
+TEST(ReceiveBuffer, BurstLongerThanTheLimitKeepsEveryFrame)
+{
+    // A window that was busy for a while reads a long burst at once.
+    std::string burst = "noise";
+    int count = 0;
+    while (burst.size() <= 2 * ReceiveBuffer::kLimit)
+        burst += frame("sfs", std::to_string(count++) + ",1,2,3,");
+    burst += "start_sf";
+    ReceiveBuffer buffer;
+    buffer.append(burst);
+    const std::vector<ReplyFrame> frames = buffer.cutAll();
+    ASSERT_EQ(static_cast<int>(frames.size()), count);
+    EXPECT_EQ(frames.front().payload, "0,1,2,3,");
+    EXPECT_EQ(frames.back().payload, std::to_string(count - 1) + ",1,2,3,");
+    EXPECT_EQ(buffer.bytes(), "start_sf");
 }
 
 TEST(ReceiveBuffer, StartMarkerSplitAcrossAnOverflowSurvives)
 {
     ReceiveBuffer buffer;
     buffer.append(std::string(ReceiveBuffer::kLimit + 10, 'x') + "sta");
+    EXPECT_TRUE(buffer.cutAll().empty());
+    EXPECT_LE(buffer.bytes().size(), ReceiveBuffer::kLimit);
     buffer.append("rt_sdtDende_");
     const std::vector<ReplyFrame> frames = buffer.cutAll();
     ASSERT_EQ(frames.size(), 1u);

@@ -141,6 +141,7 @@ TEST_F(LinkWindow, PagesGroupsAndButtonsFollowTheController)
         comeUp();
         const std::string id = port->controller().config().identity + " " + c.firmware;
         EXPECT_EQ(panel(0), QString::fromStdString(port->controller().config().identity));
+        EXPECT_EQ(window->statusBar1()->panel(0)->toolTip(), panel(0));
         EXPECT_EQ(panel(1), QStringLiteral("V") + QString::fromLatin1(c.firmware));
         EXPECT_EQ(window->isPageVisible(QStringLiteral("Beschattung_Maske")), c.sensors) << id;
         EXPECT_EQ(window->isPageVisible(QStringLiteral("Wind_Regen_Maske")), c.sensors) << id;

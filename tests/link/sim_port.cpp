@@ -123,20 +123,29 @@ void settle(int ms)
 
 bool SimProcess::start(const QStringList& args)
 {
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(&process, &QProcess::readyReadStandardError, [this] { log += process.readAllStandardError(); });
     process.start(QStringLiteral(VIRELTA_SIM_PATH), args);
-    if (!process.waitForStarted(5000))
+    if (!process.waitForStarted(30000))
         return false;
     while (!process.canReadLine())
-        if (!process.waitForReadyRead(5000))
+        if (!process.waitForReadyRead(30000))
             return false;
     path = QString::fromLocal8Bit(process.readLine()).trimmed();
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { out += process.readAllStandardOutput(); });
+    out += process.readAllStandardOutput();
     return !path.isEmpty();
 }
 
-void SimProcess::toggleSilence()
+bool SimProcess::toggleSilence()
 {
+    const int before = static_cast<int>(out.count('\n'));
     ::kill(static_cast<pid_t>(process.processId()), SIGUSR1);
+    return waitUntil([&] { return out.count('\n') > before; });
+}
+
+int SimProcess::received(const char* command) const
+{
+    return static_cast<int>(log.count(QByteArray(" ") + command + "\n"));
 }
 
 void SimProcess::stop()

@@ -59,8 +59,9 @@ private:
 void drain();
 
 // Runs the event loop until cond holds (true) or timeoutMs pass (false);
-// for a real line, where replies take their time.
-bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
+// for a real line, where replies take their time. The deadline is only a
+// guard against a hang: a loaded machine may be slow, never wrong.
+bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 30000);
 // Runs the event loop for ms milliseconds.
 void settle(int ms);
 
@@ -68,9 +69,15 @@ void settle(int ms);
 struct SimProcess {
     QProcess process;
     QString path;
+    QByteArray out;   // stdout after the path: "silent", "answering"
+    QByteArray log;   // stderr: with --verbose, every command received
 
     bool start(const QStringList& args);
-    void toggleSilence();   // SIGUSR1
+    // SIGUSR1; true once the simulator reports the new state (after which
+    // it sends nothing more, or answers again).
+    bool toggleSilence();
+    // Commands the simulator logged so far (needs --verbose).
+    int received(const char* command) const;
     void stop();
     ~SimProcess() { stop(); }
 };
