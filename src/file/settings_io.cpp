@@ -16,10 +16,15 @@ bool loadSettingsFile(const QString& path, SettingsImage& image, QString* messag
             *message = QStringLiteral("File not found");
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxSettingsFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         if (message)
             *message = QStringLiteral("File not found");
+        return false;
+    }
+    if (bytes.size() > kMaxSettingsFileBytes) {
+        if (message)
+            *message = QStringLiteral("%1 ist zu groß für eine Einstellungsdatei.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     SettingsFileError error;

@@ -9,6 +9,11 @@
 
 namespace lumivox {
 
+// A full settings file is about 65 KB; anything far larger is not one, and
+// reading it whole (a device, a disk image picked by mistake) must not
+// exhaust memory.
+inline constexpr qint64 kMaxSettingsFileBytes = 4 * 1024 * 1024;
+
 // Loads path on top of image; image changes only when the whole file was
 // read. On failure message holds the text to show: "File not found" when the
 // file cannot be read, else the fault with its line number.

@@ -96,6 +96,7 @@ TEST_F(SettingsIo, FailedLoadsLeaveTheImageAlone)
 {
     put(path("bad.vsz"), fixture("varied.vsz") + "[Wind_Motor1_Profil1]\r\nGeschwindigkeit=viel\r\n");
     QDir(dir.path()).mkdir(QStringLiteral("folder.vsz"));
+    put(path("huge.vsz"), fixture("defaults.vsz") + std::string(kMaxSettingsFileBytes, '\n'));
     const struct {
         const char* file;
         QString message;
@@ -103,6 +104,7 @@ TEST_F(SettingsIo, FailedLoadsLeaveTheImageAlone)
         {"none.vsz", QStringLiteral("File not found")},
         {"folder.vsz", QStringLiteral("File not found")},
         {"bad.vsz", QStringLiteral("'viel' ist kein gültiger Integerwert (Zeile 4900)")},
+        {"huge.vsz", QDir::toNativeSeparators(path("huge.vsz")) + QStringLiteral(" ist zu groß für eine Einstellungsdatei.")},
     };
     for (const auto& c : cases) {
         SettingsImage image;
