@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -44,6 +45,32 @@ public:
         if (beforePopup)
             beforePopup();
         QComboBox::showPopup();
+    }
+};
+
+// A caption that keeps its place whatever the length of a motor name: a
+// long name is cut with "…" instead of widening the layout off the page.
+class NameLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const QString full = text();
+        const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, area.width());
+        if (shown == full) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown);
     }
 };
 
@@ -222,6 +249,8 @@ QWidget* ScheduleEditor::buildMask()
         });
     }
     connect(raum_->lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
+    // A long name shows its beginning, not its end.
+    connect(raum_, &QComboBox::currentIndexChanged, this, [this] { raum_->lineEdit()->setCursorPosition(0); });
     raum_->installEventFilter(this);
     raum_->lineEdit()->installEventFilter(this);
     return box;
@@ -236,11 +265,12 @@ QWidget* ScheduleEditor::buildCopyGroup()
     row->setSpacing(4);
     auto* from = new QLabel(QStringLiteral("von:"), box);
     from->setObjectName(QStringLiteral("Label_von"));
-    copyFrom_ = new QLabel(box);
+    copyFrom_ = new NameLabel(box);
     copyFrom_->setObjectName(QStringLiteral("copy_from_label"));
     copyFrom_->setToolTip(QStringLiteral("Auswählen durch Anklicken in der Liste"));
     copyFrom_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    copyFrom_->setMinimumWidth(96);
+    copyFrom_->setMargin(1);
+    copyFrom_->setFixedWidth(110);
     auto* to = new QLabel(QStringLiteral("nach:"), box);
     to->setObjectName(QStringLiteral("Label_nach"));
     copyRaum_ = selector("CB_Copy_Raum", box, 110, "Ziel-Motor");
@@ -330,7 +360,7 @@ QWidget* ScheduleEditor::buildTimeline()
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(0);
 
-    tagUndMotor_ = new QLabel(row);
+    tagUndMotor_ = new NameLabel(row);
     tagUndMotor_->setObjectName(QStringLiteral("Tag_und_Motor"));
     QFont bold = tagUndMotor_->font();
     bold.setBold(true);
@@ -476,6 +506,7 @@ void ScheduleEditor::selectMotor(int motor)
     raum_->setCurrentIndex(motor);
     // An editable selector keeps typed text when the index does not change.
     raum_->setEditText(raum_->itemText(motor));
+    raum_->lineEdit()->setCursorPosition(0);
     typed_ = false;
 }
 
@@ -566,6 +597,8 @@ void ScheduleEditor::takeMotorNames()
             if (combo->itemText(m) != text(names[m]))
                 combo->setItemText(m, text(names[m]));
     }
+    if (!typed_)
+        raum_->lineEdit()->setCursorPosition(0);
 }
 
 void ScheduleEditor::clearForDownload()
@@ -610,6 +643,9 @@ void ScheduleEditor::CB_WochentagClick()
     const rec::Schaltzeit* r = record(c);
     if (!r)
         return;
+    // A Gruppe no item stands for (from a file or the line) shows no item,
+    // as a list pick does, rather than a group that would make the next
+    // Store overwrite the other days.
     setGroupItems(c.day, schedule::groupItemOfGruppe(c.day, r->Gruppe));
     putValues(*r);
     tagListe_->setCurrentRow(schedule::lineOf(ListOrder::ByDay, c.day, c.motor));

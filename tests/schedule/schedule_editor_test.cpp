@@ -496,3 +496,30 @@ TEST_F(SchedulePage, RefreshAfterLoadPutsTheCursorOnMondayMotorOne)
     EXPECT_EQ(label("Tag_und_Motor")->text(), QStringLiteral("Mo, Wohnen"));
     EXPECT_EQ(label("B2")->text(), QStringLiteral("19:00"));
 }
+
+TEST_F(SchedulePage, ALongNameKeepsThePageInItsWindow)
+{
+    window.resize(822, 589);
+    window.show();
+    QApplication::processEvents();
+    QWidget* page = window.page(QStringLiteral("Schaltzeit_Maske"));
+    auto* copyGroup = control<QGroupBox>(&window, QStringLiteral("GroupBox_Kopieren"));
+    auto* timeline = control<QGroupBox>(&window, QStringLiteral("GroupBox20"));
+    ASSERT_TRUE(page && copyGroup && timeline);
+    const QRect copyBefore = copyGroup->geometry();
+
+    const QString name = QStringLiteral("Wohnzimmer West am großen Fenster zur Terrasse");
+    choose("CB_Raum", 0);
+    typeName(name);
+    pressEnter();
+    cursorTo(Mo, 0, 0);   // the timeline caption takes the new name
+    QApplication::processEvents();
+
+    EXPECT_EQ(label("Tag_und_Motor")->text(), QStringLiteral("Mo, ") + name);
+    EXPECT_EQ(label("copy_from_label")->text(), name);
+    const QRect box(timeline->mapTo(page, QPoint(0, 0)), timeline->size());
+    EXPECT_LE(box.right(), page->width()) << "the day timeline is pushed off the page";
+    EXPECT_EQ(timeline->size(), QSize(657, 25));
+    EXPECT_EQ(copyGroup->geometry(), copyBefore);
+    EXPECT_EQ(combo("CB_Raum")->lineEdit()->cursorPosition(), 0);
+}
