@@ -459,6 +459,7 @@ bool ScheduleEditor::eventFilter(QObject* watched, QEvent* event)
             renameTypedMotor();   // CB_RaumExit
         break;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:   // the second press of a double click picks too
         for (QListWidget* list : {tagListe_, motorListe_}) {
             if (list && watched == list->viewport()) {
                 const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();

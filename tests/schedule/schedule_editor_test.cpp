@@ -316,20 +316,27 @@ TEST_F(SchedulePage, MouseDownOnTheViewportGivesTheNumber)
     QListWidget* l = list("DatenListe_Motor");
     l->resize(753, 300);
     l->doItemsLayout();
-    const QRect rect = l->visualItemRect(l->item(2));
-    ASSERT_TRUE(rect.isValid());
-    const QPoint at(600, rect.center().y());
-    QMouseEvent press(QEvent::MouseButtonPress, at, l->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(l->viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, l->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(l->viewport(), &release);
+    auto send = [l](QEvent::Type type, QPoint at) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, l->viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(l->viewport(), &event);
+    };
+    const QPoint at(600, l->visualItemRect(l->item(2)).center().y());
+    send(QEvent::MouseButtonPress, at);
+    send(QEvent::MouseButtonRelease, at);
     EXPECT_EQ(combo("CB_Wochentag")->currentIndex(), Mi);
     EXPECT_EQ(combo("CB_Raum")->currentIndex(), 0);
     const int x = l->viewport()->mapTo(l, at).x();
     EXPECT_EQ(combo("CB_Schaltzeit_Nr")->currentIndex(), schedule::numberAtX(x, 753));
     EXPECT_EQ(combo("CB_Schaltzeit_Nr")->currentIndex(), 6);
+
+    // The second press of a double click arrives as a double click of its
+    // own; on another line and column it picks from where it was made.
+    const QPoint second(250, l->visualItemRect(l->item(4)).center().y());
+    send(QEvent::MouseButtonDblClick, second);
+    send(QEvent::MouseButtonRelease, second);
+    EXPECT_EQ(combo("CB_Wochentag")->currentIndex(), Fr);
+    EXPECT_EQ(combo("CB_Schaltzeit_Nr")->currentIndex(), 1);
 }
 
 TEST_F(SchedulePage, RenameAfterTypingByEnterLeavingOrOpeningTheList)
