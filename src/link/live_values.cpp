@@ -13,6 +13,22 @@ std::string num(int32_t v)
     return std::to_string(v);
 }
 
+// One sensor's four numbers from n[first]: whole degrees, tenths, minimum,
+// maximum. 999 means no sensor; its panel then keeps the last text.
+void showTemperature(const PayloadNumbers& n, int first, const char* panelPrefix, std::string& current,
+                     std::string& minimum, std::string& maximum, std::optional<std::string>& panel)
+{
+    if (n[first] == kNoSensor) {
+        current = "    -";
+        minimum = maximum = "  -";
+        return;
+    }
+    current = num(n[first]) + "," + num(n[first + 1]) + kDegree;
+    minimum = num(n[first + 2]) + kDegree;
+    maximum = num(n[first + 3]) + kDegree;
+    panel = panelPrefix + current;
+}
+
 }  // namespace
 
 const std::array<const char*, kPayloadNumberCount>& liveValueNames()
@@ -41,24 +57,8 @@ const std::array<const char*, kPayloadNumberCount>& liveValueNames()
 LiveDisplay liveDisplay(const PayloadNumbers& n, bool meanBrightness, bool sensors)
 {
     LiveDisplay d;
-    if (n[1] == kNoSensor) {
-        d.indoorCurrent = "    -";
-        d.indoorMin = d.indoorMax = "  -";
-    } else {
-        d.indoorCurrent = num(n[1]) + "," + num(n[2]) + kDegree;
-        d.indoorMin = num(n[3]) + kDegree;
-        d.indoorMax = num(n[4]) + kDegree;
-        d.panelIndoor = "IT: " + d.indoorCurrent;
-    }
-    if (n[5] == kNoSensor) {
-        d.outdoorCurrent = "    -";
-        d.outdoorMin = d.outdoorMax = "  -";
-    } else {
-        d.outdoorCurrent = num(n[5]) + "," + num(n[6]) + kDegree;
-        d.outdoorMin = num(n[7]) + kDegree;
-        d.outdoorMax = num(n[8]) + kDegree;
-        d.panelOutdoor = "AT: " + d.outdoorCurrent;
-    }
+    showTemperature(n, 1, "IT: ", d.indoorCurrent, d.indoorMin, d.indoorMax, d.panelIndoor);
+    showTemperature(n, 5, "AT: ", d.outdoorCurrent, d.outdoorMin, d.outdoorMax, d.panelOutdoor);
     d.wind = num(n[9]) + " km/h";
     d.windBarVisible = n[9] != 0;
     d.windBarValue = std::clamp<int32_t>(n[9], 0, 100);
