@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 #include "automation/list_mask_editor.h"
 #include "core/main_window.h"
 #include "core/widgets.h"
@@ -22,19 +22,19 @@ const char* const kProfileLabels[] = {"AP_Label1", "AP_Label2", "AP_Label3"};
 AutomationEditors::AutomationEditors(TVirelta& window) : window_(window)
 {
     int order = 0;
-    for (const EditorPage* spec : {&shadingPage(), &windRainPage(), &manualPage()}) {
-        QWidget* widget = window.page(QString::fromLatin1(spec->page));
+    for (const EditorPage* editorPage : {&shadingPage(), &windRainPage(), &manualPage()}) {
+        QWidget* widget = window.page(QString::fromLatin1(editorPage->page));
         if (!widget)
             continue;
         Page page{widget, {}};
         std::vector<ListMaskEditor*> editors;
-        for (const EditorSpec* editor : spec->editors) {
+        for (const EditorDescription* editor : editorPage->editors) {
             page.editors.push_back(std::make_unique<ListMaskEditor>(window, widget, *editor, order++));
             editors.push_back(page.editors.back().get());
         }
         ListMaskEditor::linkSharedFields(editors);
-        if (spec->decorate)
-            spec->decorate(widget);
+        if (editorPage->decorate)
+            editorPage->decorate(widget);
         pages_.push_back(std::move(page));
     }
     for (const char* name : kBrightnessFields)
@@ -80,7 +80,7 @@ ListMaskEditor* AutomationEditors::editor(const QString& prefix) const
 {
     for (const Page& page : pages_)
         for (const auto& editor : page.editors)
-            if (prefix == QLatin1String(editor->spec().prefix))
+            if (prefix == QLatin1String(editor->description().prefix))
                 return editor.get();
     return nullptr;
 }

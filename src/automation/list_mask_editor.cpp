@@ -25,10 +25,10 @@ const char* const kListHint = "Anklicken überträgt Werte in Eingabemasken (lin
 QString utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
 
 // "Key" names a field of the editor's own record, "Stem.Key" one of another.
-FieldAccess resolveField(const EditorSpec& spec, const char* field)
+FieldAccess resolveField(const EditorDescription& description, const char* field)
 {
     std::string_view text(field);
-    std::string_view stem = spec.stem;
+    std::string_view stem = description.stem;
     if (auto dot = text.find('.'); dot != std::string_view::npos) {
         stem = text.substr(0, dot);
         text = text.substr(dot + 1);
@@ -135,23 +135,23 @@ void fillSelector(QComboBox* combo, const FieldAccess& field)
 
 }  // namespace
 
-ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec& spec, int order)
-    : window_(window), spec_(spec), order_(order)
+ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorDescription& description, int order)
+    : window_(window), description_(description), order_(order)
 {
-    group_ = new QGroupBox(utf8(spec.title), page);
-    group_->setObjectName(QString::fromLatin1(spec.group));
-    group_->setGeometry(spec.groupAt.x, spec.groupAt.y, spec.groupAt.w, spec.groupAt.h);
-    const std::string motorName = std::string(spec.prefix) + "_Raum";
+    group_ = new QGroupBox(utf8(description.title), page);
+    group_->setObjectName(QString::fromLatin1(description.group));
+    group_->setGeometry(description.groupAt.x, description.groupAt.y, description.groupAt.w, description.groupAt.h);
+    const std::string motorName = std::string(description.prefix) + "_Raum";
     // One row of motor, on/off and "?" under the caption, flush right, so the
     // "?" stays clear of the caption and inside the frame.
-    const int helpX = spec.groupAt.w - kHelpWidth - 8;
+    const int helpX = description.groupAt.w - kHelpWidth - 8;
     const Control head[] = {
-        {Part::Caption, spec.head.caption, {8, 20, spec.groupAt.w - 16, 14}, spec.head.captionText},
-        {Part::Help, spec.head.help, {helpX, 34, kHelpWidth, 0}},
+        {Part::Caption, description.head.caption, {8, 20, description.groupAt.w - 16, 14}, description.head.captionText},
+        {Part::Help, description.head.help, {helpX, 34, kHelpWidth, 0}},
         {Part::Motor, motorName.c_str(), {8, 34, 0, 0}},
-        {Part::OnOff, spec.head.onOff, {helpX - 6 - kOnOffWidth, 34, kOnOffWidth, 0}},
+        {Part::OnOff, description.head.onOff, {helpX - 6 - kOnOffWidth, 34, kOnOffWidth, 0}},
     };
-    for (const auto& part : {std::span<const Control>(head), spec.controls}) {
+    for (const auto& part : {std::span<const Control>(head), description.controls}) {
         for (const Control& c : part) {
             QWidget* w = build(group_, c);
             w->setObjectName(QString::fromLatin1(c.name));
@@ -164,7 +164,7 @@ ListMaskEditor::ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec
     }
     arrangeMask();
 
-    const ListSpec& ls = spec.list;
+    const ListDescription& ls = description.list;
     auto* header = new QLabel(utf8(ls.headerText), page);
     header->setObjectName(QString::fromLatin1(ls.header));
     header->setGeometry(ls.at.x, ls.at.y, ls.at.w, 15);
@@ -198,11 +198,11 @@ void ListMaskEditor::arrangeMask()
 {
     // "EIN / AUS" of the caption stands over the on/off selector; the motor
     // selector reaches up to it.
-    static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(spec_.head.caption)))
+    static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(description_.head.caption)))
         ->placeSuffixAt(onOff_->x());
     motor_->resize(onOff_->x() - 6 - motor_->x(), motor_->height());
 
-    for (const Control& c : spec_.controls)
+    for (const Control& c : description_.controls)
         if (c.part == Part::Selector && c.inGapOf)
             static_cast<GapLabel*>(control<QLabel>(group_, QString::fromLatin1(c.inGapOf)))
                 ->holdInGap(control(group_, QString::fromLatin1(c.name)));
@@ -217,7 +217,7 @@ QWidget* ListMaskEditor::build(QGroupBox* group, const Control& c)
     case Part::OnOff:
     case Part::Selector: {
         auto* combo = new QComboBox(group);
-        FieldAccess field = resolveField(spec_, c.part == Part::OnOff ? "EinAus" : c.field);
+        FieldAccess field = resolveField(description_, c.part == Part::OnOff ? "EinAus" : c.field);
         fillSelector(combo, field);
         if (c.part == Part::OnOff) {
             onOff_ = combo;
@@ -308,7 +308,7 @@ void ListMaskEditor::applyDerived()
         const Bound* b = name ? bound(QString::fromLatin1(name)) : nullptr;
         return b ? b->combo->currentIndex() : -1;
     };
-    for (const DerivedRow& d : spec_.derived) {
+    for (const DerivedRow& d : description_.derived) {
         QString text = d.text(index(d.a), index(d.b));
         if (auto* field = control<QLineEdit>(group_, QString::fromLatin1(d.name)); field && !text.isNull())
             field->setText(text);
@@ -326,7 +326,7 @@ void ListMaskEditor::rebuildList()
 {
     const SettingsImage& model = window_.model();
     for (int i = 0; i < kMotors; ++i)
-        list_->item(i)->setText(fromWindows1252(spec_.line(model, profile(), i)));
+        list_->item(i)->setText(fromWindows1252(description_.line(model, profile(), i)));
 }
 
 void ListMaskEditor::selectMaskLine()
@@ -421,7 +421,7 @@ void ListMaskEditor::valuePicked(QComboBox* selector)
     if (!picked)
         return;
     storeIndex(*picked, selector->currentIndex());
-    for (const RuleRow& r : spec_.rules) {
+    for (const RuleRow& r : description_.rules) {
         if (selector->objectName() != QLatin1String(r.picked))
             continue;
         const Bound* first = bound(QString::fromLatin1(r.first));

@@ -2,13 +2,13 @@
 // The list-and-mask pattern, once for every automation editor: a list of
 // eight lines (one per motor of the edited profile) beside a mask for one
 // motor. Mask load, visibility, list rebuild, commit and page refresh, and
-// the four user events, all driven by an EditorSpec.
+// the four user events, all driven by an EditorDescription.
 
 #include <QObject>
 #include <QString>
 #include <vector>
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 #include "automation/field_access.h"
 
 class QComboBox;
@@ -25,9 +25,9 @@ class ListMaskEditor {
 public:
     // Builds the mask's group box and the list on page. order: the editor's
     // place among all editors, which fixes the order of joint commits.
-    ListMaskEditor(TVirelta& window, QWidget* page, const EditorSpec& spec, int order);
+    ListMaskEditor(TVirelta& window, QWidget* page, const EditorDescription& description, int order);
 
-    const EditorSpec& spec() const { return spec_; }
+    const EditorDescription& description() const { return description_; }
     // Joins two editors whose masks show a field of the same record field: a
     // pick in such a selector commits both, each commit reloads both masks.
     static void linkSharedFields(std::vector<ListMaskEditor*> editors);
@@ -69,7 +69,7 @@ private:
     int profile() const;
 
     TVirelta& window_;
-    const EditorSpec& spec_;
+    const EditorDescription& description_;
     int order_;
     QGroupBox* group_ = nullptr;
     QComboBox* motor_ = nullptr;

@@ -1,7 +1,7 @@
 // Page "Hand-, Tast-, Reversier-Autom.": the reversing and push-button
 // editors below the room kept for the manual control of the motors.
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 
 namespace lumivox {
 
@@ -27,13 +27,13 @@ constexpr Control kPushButton[] = {
     {P::Selector, "Tast_Dauer", {274, 62, 66, 0}, nullptr, "Dauer", "Laufzeit des Motors bei Aktivierung"},
 };
 
-constexpr EditorSpec kPushButtonEditor{
+constexpr EditorDescription kPushButtonEditor{
     "Tast", "TastAutomatik", "GroupBox_Tast_Automatik", "Tast-Automatik", {4, kTop + 154, 386, 100},
     {"Label17", "Tast_Ein_Aus", "Help_TA"}, kPushButton,
     {"Tast_Liste", "Tast_Label2", "Motor / Raum        Ein/Aus     Aktivierungszeit", {396, kTop + 154, 250, 0}},
     &recordLine<&SettingsImage::TastAutomatik, &pushButtonLine>};
 
-constexpr EditorSpec kReversingEditor{
+constexpr EditorDescription kReversingEditor{
     "RA", "Reversierung", "GroupBox_Reversier", "Reversier-Automatik", {4, kTop, 386, 116},
     {"RA_Label0", "RA_Ein_Aus", "Help_Reversier"}, kReversing,
     {"RA_Liste", "Label51", "Motor / Raum        Ein/Aus     Rückl. nach Auf     Rückl. nach Ab",
@@ -41,7 +41,7 @@ constexpr EditorSpec kReversingEditor{
     &recordLine<&SettingsImage::Reversierung, &reversingLine>};
 
 // The page refresh runs push-button before reversing.
-constexpr const EditorSpec* kEditors[] = {&kPushButtonEditor, &kReversingEditor};
+constexpr const EditorDescription* kEditors[] = {&kPushButtonEditor, &kReversingEditor};
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 // The controls of the automation pages outside the editors: live values the
 // link fills by name, and the profile label.
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 
 class QGroupBox;
 class QLabel;

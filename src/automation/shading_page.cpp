@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 #include "automation/page_parts.h"
 #include "core/live_fields.h"
 
@@ -59,7 +59,7 @@ constexpr Control kEvening[] = {TWILIGHT_CONTROLS("DA", "Dämmerungsautomatik is
 
 constexpr int kListX = 396, kListW = 403;
 
-constexpr EditorSpec kShadingEditor{
+constexpr EditorDescription kShadingEditor{
     "BA", "Beschattung", "GroupBox_Beschattung", "Beschattungsautomatik", {4, 0, 386, 116},
     {"Label26", "BA_EIN_AUS", "Help_BA", "Motor- bzw. Raumname                                          EIN / AUS"},
     kShading,
@@ -68,21 +68,21 @@ constexpr EditorSpec kShadingEditor{
      {kListX, 2, kListW, 0}},
     &recordLine<&SettingsImage::Beschattung, &shadingLine>, kShadingRules};
 
-constexpr EditorSpec kMorningEditor{
+constexpr EditorDescription kMorningEditor{
     "DM", "DaemmerungMorgen", "GroupBox_DM", "Dämmerungsautomatik Morgen", {4, 118, 386, 116},
     {"DM_Label0", "DM_Ein_Aus", "Help_DM"}, kMorning,
     {"DM_Liste", "Label18", "Motor / Raum      Ein/Aus          ab        bei Lux     Aktivierungszeit",
      {kListX, 154, kListW, 0}},
     &recordLine<&SettingsImage::DaemmerungMorgen, &morningTwilightLine>};
 
-constexpr EditorSpec kEveningEditor{
+constexpr EditorDescription kEveningEditor{
     "DA", "DaemmerungAbend", "GroupBox_DA", "Dämmerungsautomatik Abend", {4, 236, 386, 116},
     {"DA_Label0", "DA_Ein_Aus", "Help_DA"}, kEvening,
     {"DA_Liste", "Label19", "Motor / Raum     Ein/Aus          ab        bei Lux     Aktivierungszeit",
      {kListX, 308, kListW, 0}},
     &recordLine<&SettingsImage::DaemmerungAbend, &eveningTwilightLine>};
 
-constexpr const EditorSpec* kEditors[] = {&kShadingEditor, &kMorningEditor, &kEveningEditor};
+constexpr const EditorDescription* kEditors[] = {&kShadingEditor, &kMorningEditor, &kEveningEditor};
 
 void decorate(QWidget* page)
 {

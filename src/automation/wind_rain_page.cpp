@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "automation/editor_spec.h"
+#include "automation/editor_description.h"
 #include "automation/page_parts.h"
 #include "core/text.h"
 #include "core/widgets.h"
@@ -79,18 +79,18 @@ constexpr DerivedRow kHumidityDerived[] = {
     {"RelF_Ab_Auf", "RelF_gr_kl", "RelF_Stellzeit", secondMovement},
 };
 
-constexpr EditorSpec kWindEditor{
+constexpr EditorDescription kWindEditor{
     "EW", "Wind", "GroupBox_EW", "Einfahren bei Wind", {4, 0, 386, 134}, {"EW_Label0", "EW_Ein_Aus", "Help_EW"}, kWind,
     {"EW_Liste", "Label46", "Motor / Raum        Ein/Aus     bei v >        in Richtung", {396, 0, 266, 0}},
     &windListLine};
 
-constexpr EditorSpec kRainEditor{
+constexpr EditorDescription kRainEditor{
     "ER", "Regen", "GroupBox_ER", "Einfahren bei Regen", {4, 154, 386, 110}, {"ER_Label0", "ER_Ein_Aus", "Help_ER"},
     kRain,
     {"ER_Liste", "Label47", "Motor / Raum        Ein/Aus     in Richtung", {396, 154, 266, 0}},
     &recordLine<&SettingsImage::Regen, &rainLine>};
 
-constexpr EditorSpec kHumidityEditor{
+constexpr EditorDescription kHumidityEditor{
     "RelF", "FeuchtigkeitsSteuerung", "FeuchteSteuerung", "Luftfeuchtigkeits-Steuerung", {4, 308, 336, 150},
     {"Label29", "RelF_Ein_Aus", "Help_Feuchte"}, kHumidity,
     {"RelF_Liste", "RelF_Label_7",
@@ -98,7 +98,7 @@ constexpr EditorSpec kHumidityEditor{
      {346, 308, 453, 0}},
     &recordLine<&SettingsImage::FeuchtigkeitsSteuerung, &humidityLine>, kHumidityRules, kHumidityDerived};
 
-constexpr const EditorSpec* kEditors[] = {&kWindEditor, &kRainEditor, &kHumidityEditor};
+constexpr const EditorDescription* kEditors[] = {&kWindEditor, &kRainEditor, &kHumidityEditor};
 
 void decorate(QWidget* page)
 {

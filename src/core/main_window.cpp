@@ -22,12 +22,12 @@ namespace lumivox {
 
 namespace {
 
-struct PageSpec {
+struct PageEntry {
     const char* name;
     const char* caption;
 };
 
-constexpr PageSpec kPages[TVirelta::kPageCount] = {
+constexpr PageEntry kPages[TVirelta::kPageCount] = {
     {"Schaltzeit_Maske", "Schaltzeiten"},
     {"Beschattung_Maske", "Beschattung, Dämmerung"},
     {"Wind_Regen_Maske", "Wind-, Regen-, Feuchte"},
@@ -185,10 +185,10 @@ void TVirelta::buildHeader(QWidget* header)
 
 void TVirelta::buildPages()
 {
-    for (const PageSpec& spec : kPages) {
+    for (const PageEntry& entry : kPages) {
         auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(spec.name));
-        pages_->addTab(page, QString::fromUtf8(spec.caption));
+        page->setObjectName(QString::fromLatin1(entry.name));
+        pages_->addTab(page, QString::fromUtf8(entry.caption));
     }
 }
 

@@ -77,14 +77,14 @@ struct MaskHead {
     const char* captionText = kMaskCaption;
 };
 
-struct ListSpec {
+struct ListDescription {
     const char* name;          // X_Liste
     const char* header;        // its header label
     const char* headerText;    // UTF-8
     Box at;                    // header top-left and width; the list takes 8 lines below it
 };
 
-struct EditorSpec {
+struct EditorDescription {
     const char* prefix;        // "BA", "DM", ...
     const char* stem;          // the record: "Beschattung", ...
     const char* group;         // objectName of the mask's group box
@@ -92,7 +92,7 @@ struct EditorSpec {
     Box groupAt;               // on the page
     MaskHead head;
     std::span<const Control> controls;   // the parameter part of the mask
-    ListSpec list;
+    ListDescription list;
     ListLine line;
     std::span<const RuleRow> rules = {};
     std::span<const DerivedRow> derived = {};
@@ -102,7 +102,7 @@ struct EditorSpec {
 // other controls (live values, profile label).
 struct EditorPage {
     const char* page;
-    std::span<const EditorSpec* const> editors;
+    std::span<const EditorDescription* const> editors;
     void (*decorate)(QWidget* page);
 };
 
