@@ -131,7 +131,6 @@ signals:
 
 private:
     void onReadyRead();
-    void dispatch(const ReplyFrame& frame, Phase phase);
     void registerStatusHandlers();
     void updateCounters();
 

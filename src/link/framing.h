@@ -41,10 +41,11 @@ public:
     void append(std::string_view bytes);
 
     // Cuts the next complete frame; when there is none, bounds the rest.
-    // Bytes in front of its start marker go with it. An end marker in front of the first start marker, or a start
-    // marker whose frame never ended (a second start marker comes before the
-    // end marker), is discarded with everything before the start marker that
-    // follows, so the frame behind it survives.
+    // Bytes in front of its start marker go with it. An end marker in front
+    // of the first start marker, or a start marker whose frame never ended (a
+    // second start marker comes before the end marker), is discarded with
+    // everything before the start marker that follows, so the frame behind
+    // it survives.
     CutResult cut();
 
     // Every complete frame, in order; discarded counts the stray cuts.
