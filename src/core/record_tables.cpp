@@ -5,17 +5,11 @@
 
 namespace lumivox {
 
-namespace {
-
-// File numbers are untrusted: a conversion that leaves the 32-bit range
-// sticks at its end instead of overflowing.
 int32_t saturated(int64_t value)
 {
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
-
-}  // namespace
 
 std::string switchingDurationToFile(int32_t index)
 {

@@ -34,6 +34,10 @@ struct Conversion {
     int offset = 0;
 };
 
+// File numbers are untrusted: a conversion that leaves the 32-bit range
+// sticks at its end instead of overflowing.
+int32_t saturated(int64_t value);
+
 // The file text of a stored index.
 std::string toFileValue(Conversion conversion, int32_t index);
 // The stored index of a numeric file value (the inverse of toFileValue for

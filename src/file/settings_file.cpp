@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <limits>
 #include <map>
 #include <span>
 #include <vector>
@@ -25,12 +24,6 @@ constexpr std::string_view kGroupsStem = "Gruppen-Zentralsteuerung";
 // The push-button automatic came later and was appended after the single
 // records; every other automatic precedes them.
 constexpr std::string_view kAppendedStem = "TastAutomatik";
-
-int32_t saturated(int64_t value)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 std::string number(int n)
 {
