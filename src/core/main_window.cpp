@@ -224,25 +224,24 @@ void TVirelta::FormActivate()
         return;
     startedUp_ = true;
 
-    startDirectory_ = QDir::currentPath();                      // 1
-    schedule_->showMotorListFirst();                            // 2
-    link_->resetRunFlags();                                     // 3
+    startDirectory_ = QDir::currentPath();
+    schedule_->showMotorListFirst();
+    link_->resetRunFlags();
     LuxMittel = true;
     for (const char* name : {"ProgressBar", "LogbuchProgressBar"})
         if (auto* bar = control<QProgressBar>(this, QString::fromLatin1(name)))
             bar->hide();
-    model_.initialise();                                        // 4 and 6: profile 0, defaults, flags
-    schedule_->startUpMask();                                   // 5
-    automation_->startUp();                                     // 7, 8, 10, 11
-    saveDialog1_ = {QStringLiteral("Virelta Schaltzeiten (*.vsz)|*.vsz"), QStringLiteral("vsz")};   // 9
+    model_.initialise();   // profile 0, defaults, flags
+    schedule_->startUpMask();
+    automation_->startUp();
+    saveDialog1_ = {QStringLiteral("Virelta Schaltzeiten (*.vsz)|*.vsz"), QStringLiteral("vsz")};
     openDialog1_ = {saveDialog1_.filter, QString()};
     saveDialogLogbuch_ = {QStringLiteral("Virelta Logbuch-File (*.vlf)|*.vlf"), QStringLiteral("vlf")};
     for (const char* name : {"DCF_LED", "AP_Label1", "AP_Label2", "AP_Label3"})
         if (auto* w = control(this, QString::fromLatin1(name)))
             w->hide();
-    if (!link_->openPortAtStartUp())                            // 12
-        return;   // the port was refused: the sequence ends here
-    schedule_->drawTimeline();                                  // 13
+    link_->openPortAtStartUp();
+    schedule_->drawTimeline();
 }
 
 void TVirelta::Timer1Timer()

@@ -129,14 +129,13 @@ void LinkView::resetRunFlags()
     link_->resetRunFlags();
 }
 
-bool LinkView::openPortAtStartUp()
+void LinkView::openPortAtStartUp()
 {
     const int n = demo_ ? 1 : readPortFile(kPortFileName);
     if (QComboBox* combo = portSelector(window_))
         combo->setCurrentIndex(n - 1);
     if (!link_->openComPort(n))
         reportOpenFailure(n);
-    return true;
 }
 
 void LinkView::useDemoDevice(const QString& device)

@@ -28,10 +28,10 @@ public:
     ControllerLink& controller() { return *link_; }
 
     void resetRunFlags();       // start-up: nothing written, no upload running
-    // Start-up: the port from "Lumivox.ini", opened. False when the port
-    // number was refused (the start-up sequence then ends). A port that
-    // cannot be opened is reported and the program goes on without it.
-    bool openPortAtStartUp();
+    // Start-up: the port from "Lumivox.ini" (1 when it names none), opened.
+    // A port that cannot be opened is reported and the program goes on
+    // without it.
+    void openPortAtStartUp();
 
     // lumivox --demo: COM 1 is this device, and "Lumivox.ini" stays as it is.
     void useDemoDevice(const QString& device);

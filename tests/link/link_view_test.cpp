@@ -71,7 +71,7 @@ struct LinkWindow : ::testing::Test {
         window->timer1()->stop();   // the tests tick by hand
         window->timer3()->stop();
         window->link().resetRunFlags();
-        ASSERT_TRUE(window->link().openPortAtStartUp());
+        window->link().openPortAtStartUp();
     }
     void tick()
     {
@@ -150,16 +150,20 @@ TEST_F(LinkWindow, PagesGroupsAndButtonsFollowTheController)
         EXPECT_EQ(window->isPageVisible(QStringLiteral("Schaltzeit_Maske")), true) << id;
         EXPECT_EQ(find("GroupBoxInnentemperatur2")->isHidden(), !c.conservatory) << id;
         for (const char* name : {"Tast_Liste", "GroupBox_Tast_Automatik"})
-            if (QWidget* w = find(name))
+            if (QWidget* w = find(name)) {
                 EXPECT_EQ(w->isHidden(), !c.pushButton) << id << " " << name;
-        if (QWidget* w = find("RelF_Liste"))
+            }
+        if (QWidget* w = find("RelF_Liste")) {
             EXPECT_EQ(w->isHidden(), !c.conservatory) << id;
+        }
         for (const char* name : {"Send_Button_WS", "Read_Button_WS"})
-            if (QWidget* w = find(name))
+            if (QWidget* w = find(name)) {
                 EXPECT_EQ(!w->isHidden() && w->isEnabled(), c.conservatory) << id << " " << name;
+            }
         for (const char* name : {"Send_Button_RS", "Read_Button_RS"})
-            if (QWidget* w = find(name))
+            if (QWidget* w = find(name)) {
                 EXPECT_EQ(!w->isHidden() && w->isEnabled(), !c.conservatory) << id << " " << name;
+            }
         EXPECT_EQ(text("URL_Label"), c.conservatory ? LinkView::kConservatoryUrl : LinkView::kRollerShutterUrl);
         EXPECT_TRUE(find("KeineVerbindung_Label")->isHidden()) << id;
         EXPECT_FALSE(window->link().controller().state().LinkDown);
@@ -175,16 +179,19 @@ TEST_F(LinkWindow, LiveValuesFillEveryField)
     //            N0 N1 N2 N3 N4 N5  N6 N7 N8 N9 N10 N11 N12 N13 N14 N15
     link.receive("start_skd40,21,5,19,23,999,0,0,0,0,45,1,1,3,33,0,ende_");
     for (const char* name : {"IT_Aktuell", "IT_Aktuell2", "IT_Aktuell3"})
-        if (find(name))
+        if (find(name)) {
             EXPECT_EQ(text(name), QStringLiteral("21,5\u00b0")) << name;
+        }
     EXPECT_EQ(text("IT_Min2"), QStringLiteral("19\u00b0"));
     EXPECT_EQ(text("IT_Max3"), QStringLiteral("23\u00b0"));
     for (const char* name : {"AT_Aktuell", "AT_Aktuell2", "AT_Aktuell3"})
-        if (find(name))
+        if (find(name)) {
             EXPECT_EQ(text(name), QStringLiteral("    -")) << name;
+        }
     for (const char* name : {"AT_Min", "AT_min2", "AT_Min3", "AT_Max", "AT_Max2", "AT_Max3"})
-        if (find(name))
+        if (find(name)) {
             EXPECT_EQ(text(name), QStringLiteral("  -")) << name;
+        }
     EXPECT_EQ(text("AlarmStatus"), QStringLiteral("Alarm ausgel\u00f6st"));
     EXPECT_EQ(panel(10), QStringLiteral("IT: 21,5\u00b0"));
     EXPECT_EQ(panel(7), QStringLiteral("Sonne: 40"));
@@ -198,10 +205,12 @@ TEST_F(LinkWindow, LiveValuesFillEveryField)
         {"DA_LuxAktuell", QStringLiteral("33")},
     };
     for (const auto& [name, expected] : wind)
-        if (find(name))
+        if (find(name)) {
             EXPECT_EQ(text(name), expected) << name;
-    if (auto* bar = find<QProgressBar>("WindProgressBar"))
+        }
+    if (auto* bar = find<QProgressBar>("WindProgressBar")) {
         EXPECT_TRUE(bar->isHidden());
+    }
 
     window->LuxMittel = false;
     link.receive("start_skd40,999,0,0,0,18,2,10,20,35,45,0,0,3,33,61,ende_");
@@ -212,10 +221,12 @@ TEST_F(LinkWindow, LiveValuesFillEveryField)
     EXPECT_EQ(panel(9), QStringLiteral("AT: 18,2\u00b0"));
     EXPECT_EQ(text("AT_min2"), QStringLiteral("10\u00b0"));
     EXPECT_EQ(text("AlarmStatus"), QStringLiteral("   Kein Alarm"));
-    if (find("BA_LuxAktuell"))
+    if (find("BA_LuxAktuell")) {
         EXPECT_EQ(text("BA_LuxAktuell"), QStringLiteral("40"));
-    if (find("RelFeuchte"))
+    }
+    if (find("RelFeuchte")) {
         EXPECT_EQ(text("RelFeuchte"), QStringLiteral("61 %"));
+    }
     if (auto* bar = find<QProgressBar>("WindProgressBar")) {
         EXPECT_FALSE(bar->isHidden());
         EXPECT_EQ(bar->value(), 35);
@@ -249,8 +260,9 @@ TEST_F(LinkWindow, SilenceShowsNoConnectionAndTheDotStopsBlinking)
     EXPECT_EQ(dot->color(), QColor(Qt::red));
     EXPECT_EQ(dot->shape(), lastShape);   // stays in the shape it had
     for (const char* name : {"Logbuch_Button", "Logbuch_Anfang", "Logbuch_save_Button", "Logbuch_Loeschen"})
-        if (QWidget* w = find(name))
+        if (QWidget* w = find(name)) {
             EXPECT_FALSE(w->isEnabled()) << name;
+        }
 
     port->controller().setSilent(false);
     comeUp();
@@ -392,7 +404,7 @@ TEST_F(LinkWindow, WindowFollowsVireltaSimOnAPseudoTerminal)
     window->timer1()->stop();
     window->timer3()->stop();
     window->link().resetRunFlags();
-    ASSERT_TRUE(window->link().openPortAtStartUp());
+    window->link().openPortAtStartUp();
     qunsetenv("LUMIVOX_COM1");
     EXPECT_TRUE(dialogs.shown.isEmpty()) << qPrintable(dialogs.shown.join('|'));
 
