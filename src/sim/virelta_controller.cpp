@@ -219,7 +219,7 @@ std::string Controller::date(double now) const
     const std::time_t t = static_cast<std::time_t>(config_.startEpoch + static_cast<long long>(now));
     std::tm tm{};
     localtime_r(&t, &tm);
-    char text[16];
+    char text[32];   // room for any int the compiler cannot rule out
     std::snprintf(text, sizeof text, "%02d.%02d.%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100);
     return text;
 }

@@ -102,8 +102,9 @@ TEST_F(Window, StartUpRunsOnceAndSetsTheStartState)
     EXPECT_EQ(window.openDialog1().filter, QStringLiteral("Virelta Schaltzeiten (*.vsz)|*.vsz"));
     EXPECT_EQ(window.saveDialogLogbuch().filter, QStringLiteral("Virelta Logbuch-File (*.vlf)|*.vlf"));
     EXPECT_EQ(window.saveDialogLogbuch().defaultSuffix, QStringLiteral("vlf"));
-    if (auto* bar = control<QProgressBar>(&window, QStringLiteral("ProgressBar")))
+    if (auto* bar = control<QProgressBar>(&window, QStringLiteral("ProgressBar"))) {
         EXPECT_TRUE(bar->isHidden());
+    }
 
     // A second activation (a dialog closing) repeats nothing.
     window.model().Beschattung[0][0].EinAus = 0;

@@ -73,8 +73,9 @@ TEST_P(Defaults, StoredItemAndFileValue)
                     EXPECT_EQ(stored, c.stored);
                 }
             int32_t stored = (image.*kind.records)[0][0].*field.member;
-            if (c.item)
+            if (c.item) {
                 EXPECT_EQ(items::itemOrEmpty(field.items(), stored), c.item);
+            }
             EXPECT_EQ(toFileValue(field.conversion, stored), c.fileValue);
         }
     });

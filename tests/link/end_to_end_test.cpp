@@ -235,8 +235,9 @@ TEST_F(EndToEnd, CliExitCodes)
     };
     for (const Case& c : cases) {
         SimProcess sim;
-        if (!c.simArgs.isEmpty())
+        if (!c.simArgs.isEmpty()) {
             ASSERT_TRUE(sim.start(c.simArgs));
+        }
         const QString device = c.simArgs.isEmpty() ? dir.filePath(QStringLiteral("none")) : sim.path;
         QProcess run;
         run.start(cli, {QStringLiteral("status"), QStringLiteral("--port"), device});

@@ -58,8 +58,9 @@ TEST(ListLines, SeparatorMatchesTheCellBorders)
     SettingsImage image;
     const std::string data = dataLine(image, 0, 0);
     for (std::size_t i = 0; i < separatorLine().size(); ++i)
-        if (separatorLine()[i] == '+')
+        if (separatorLine()[i] == '+') {
             EXPECT_EQ(data[i], '|') << i;
+        }
 }
 
 TEST(ListLines, BothListsInTheirOrder)

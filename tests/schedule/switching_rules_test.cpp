@@ -104,8 +104,9 @@ TEST(Store, TouchesOnlyTheOneNumberOfTheOneMotor)
     for (int d = 0; d < kDays; ++d)
         for (int m = 0; m < kMotors; ++m)
             for (int n = 0; n < kNumbers; ++n)
-                if (m != kMotor || n != kNumber)
+                if (m != kMotor || n != kNumber) {
                     EXPECT_EQ(week[d][m][n], before[d][m][n]) << d << m << n;
+                }
 }
 
 TEST(Store, WithoutAGroupItemOrOutsideTheWeekWritesNothing)
@@ -152,8 +153,9 @@ TEST(GroupItems, DependOnWeekdayOrWeekend)
     for (const Case& c : {Case{Mo, 1, 0}, Case{Mo, 5, 1}, Case{Mo, 7, 2}, Case{Mo, 2, -1}, Case{So, 2, 1},
                           Case{So, 5, -1}, Case{So, 7, 2}, Case{Mi, 0, -1}, Case{Mi, 99, -1}}) {
         EXPECT_EQ(groupItemOfGruppe(c.day, c.gruppe), c.item) << c.day << " " << c.gruppe;
-        if (c.item >= 0)
+        if (c.item >= 0) {
             EXPECT_EQ(gruppeOfItem(c.day, c.item), c.gruppe);
+        }
     }
     EXPECT_EQ(gruppeOfItem(Mo, -1), 0);
     EXPECT_EQ(gruppeOfItem(Mo, 3), 0);
