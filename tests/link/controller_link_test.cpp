@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "core/settings_image.h"
 #include "link/controller_link.h"
@@ -12,13 +11,12 @@
 using namespace lumivox;
 using lumivox::testing::drain;
 using lumivox::testing::SimLinePort;
+using lumivox::testing::TemporaryWorkingDirectory;
 
 namespace {
 
-// Runs in a temporary directory: the link writes "Lumivox.ini" there.
 struct Link : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousDir = QDir::currentPath();
+    TemporaryWorkingDirectory dir;
     SettingsImage image;
     std::unique_ptr<ControllerLink> link;
     SimLinePort* port = nullptr;
@@ -26,10 +24,8 @@ struct Link : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QDir::setCurrent(dir.path());
         make({});
     }
-    void TearDown() override { QDir::setCurrent(previousDir); }
 
     void make(virelta_sim::Config config)
     {

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -20,13 +19,13 @@
 using namespace lumivox;
 using lumivox::testing::settle;
 using lumivox::testing::SimProcess;
+using lumivox::testing::TemporaryWorkingDirectory;
 using lumivox::testing::waitUntil;
 
 namespace {
 
 struct EndToEnd : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousDir = QDir::currentPath();
+    TemporaryWorkingDirectory dir;
     SettingsImage image;
     std::unique_ptr<ControllerLink> link = std::make_unique<ControllerLink>(image, std::make_unique<SerialLinePort>());
     int lineErrors = 0;
@@ -34,14 +33,9 @@ struct EndToEnd : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QDir::setCurrent(dir.path());
         QObject::connect(link.get(), &ControllerLink::lineError, [this] { ++lineErrors; });
     }
-    void TearDown() override
-    {
-        link.reset();
-        QDir::setCurrent(previousDir);
-    }
+    void TearDown() override { link.reset(); }
     // Polls the way the window does, only faster, until a tick finds the
     // link up. The deadline only guards against a hang.
     bool comeUp()

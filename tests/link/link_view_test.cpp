@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "core/dialogs.h"
@@ -20,6 +19,7 @@
 using namespace lumivox;
 using lumivox::testing::drain;
 using lumivox::testing::SimLinePort;
+using lumivox::testing::TemporaryWorkingDirectory;
 using lumivox::testing::waitUntil;
 
 namespace {
@@ -39,11 +39,9 @@ const bool kQuietLines = [] {
     return true;
 }();
 
-// A window whose link talks to the simulated controller, in a temporary
-// working directory (the link writes "Lumivox.ini" there).
+// A window whose link talks to the simulated controller.
 struct LinkWindow : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousDir = QDir::currentPath();
+    TemporaryWorkingDirectory dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<TVirelta> window;
     SimLinePort* port = nullptr;
@@ -51,13 +49,11 @@ struct LinkWindow : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QDir::setCurrent(dir.path());
     }
     void TearDown() override
     {
         window.reset();
         LinkView::portFactory() = quietLine;
-        QDir::setCurrent(previousDir);
     }
     void make(virelta_sim::Config config = {})
     {

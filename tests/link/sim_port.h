@@ -4,9 +4,11 @@
 // pseudo-terminal and without waiting for time to pass.
 
 #include <QByteArray>
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "link/line_port.h"
@@ -80,6 +82,22 @@ struct SimProcess {
     int received(const char* command) const;
     void stop();
     ~SimProcess() { stop(); }
+};
+
+// The link writes "Lumivox.ini" into the working directory, so a test runs
+// in a temporary one and is back where it started when this goes.
+struct TemporaryWorkingDirectory {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+
+    TemporaryWorkingDirectory()
+    {
+        if (dir.isValid())
+            QDir::setCurrent(dir.path());
+    }
+    ~TemporaryWorkingDirectory() { QDir::setCurrent(previous); }
+    bool isValid() const { return dir.isValid(); }
+    QString filePath(const QString& name) const { return dir.filePath(name); }
 };
 
 // The simulated port inside a link or window made by a factory.
