@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "automation/editor_description.h"
 #include "automation/list_mask_editor.h"

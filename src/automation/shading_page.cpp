@@ -1,7 +1,6 @@
 // Page "Beschattung, Dämmerung": shading, morning and evening twilight.
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QWidget>
 
 #include "automation/editor_description.h"

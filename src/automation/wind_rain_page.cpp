@@ -1,7 +1,6 @@
 // Page "Wind-, Regen-, Feuchte": wind and rain, which share the direction
 // held in the rain record, and the humidity control.
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QWidget>
 

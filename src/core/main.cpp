@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>

@@ -1,6 +1,5 @@
 #include "link/link_view.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>

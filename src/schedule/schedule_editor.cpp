@@ -130,11 +130,6 @@ void placeHelpButton(QGroupBox* box)
 
 }  // namespace
 
-bool ScheduleEditor::Cursor::valid() const
-{
-    return validDay(day) && validMotor(motor) && validNumber(number);
-}
-
 ScheduleEditor::ScheduleEditor(TVirelta& window, QWidget* page) : window_(window), page_(page)
 {
     buildPage();

@@ -93,7 +93,6 @@ private:
 
     struct Cursor {
         int day, motor, number;
-        bool valid() const;
     };
     Cursor cursor() const;
     rec::Schaltzeit* record(const Cursor& c);
