@@ -6,11 +6,6 @@ namespace lumivox::schedule {
 
 namespace {
 
-bool hasTime(int32_t uhrzeit)
-{
-    return uhrzeit > 0 && uhrzeit < static_cast<int32_t>(items::switchingTimes().size());
-}
-
 std::string padded(std::string text, std::size_t length)
 {
     text.resize(length, ' ');
@@ -33,8 +28,7 @@ const std::string& separatorLine()
 
 std::string cell(const rec::Schaltzeit& entry)
 {
-    // A time outside the list (from a file or the line) shows as no time.
-    if (!hasTime(entry.Uhrzeit))
+    if (!hasSwitchingTime(entry.Uhrzeit))
         return "        |  ";
     return items::switchingTimes()[entry.Uhrzeit] + (entry.Richtung == 0 ? " ^ |  " : " v |  ");
 }

@@ -13,6 +13,11 @@ namespace lumivox::schedule {
 
 constexpr bool isWeekend(int day) { return day == 5 || day == 6; }
 
+// Uhrzeit 1 ... 1440 is 00:00 ... 23:59, 0 no time. A value from a file or
+// the line beyond 23:59 counts as no time too, never as an item past the
+// end of the time list.
+constexpr bool hasSwitchingTime(int32_t uhrzeit) { return uhrzeit > 0 && uhrzeit <= 24 * 60; }
+
 // CB_Gruppe offers "-", "Mo - Fr", "Mo - So" on a weekday and
 // "-", "Sa - So", "Mo - So" on Saturday or Sunday.
 const ItemList& groupItems(int day);

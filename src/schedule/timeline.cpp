@@ -1,6 +1,7 @@
 #include "schedule/timeline.h"
 
 #include "core/item_lists.h"
+#include "schedule/switching_rules.h"
 
 namespace lumivox::schedule {
 
@@ -11,13 +12,6 @@ constexpr int kMinutesPerDay = 1440;
 BarColour colourOf(int32_t richtung)
 {
     return richtung == 0 ? BarColour::Up : BarColour::Down;
-}
-
-// A value from a file or the line may lie beyond 23:59; it counts as no time
-// rather than a bar past the end of the row.
-bool hasTime(int32_t uhrzeit)
-{
-    return uhrzeit > 0 && uhrzeit <= kMinutesPerDay;
 }
 
 }  // namespace
@@ -34,7 +28,7 @@ BarRow barRow(const DayEntries& entries, int rowWidth, int x0)
         Bar& bar = bars[n];
         Bar& next = bars[n + 1];
         bar.x = start;
-        if (hasTime(entry.Uhrzeit)) {
+        if (hasSwitchingTime(entry.Uhrzeit)) {
             bar.width = entry.Uhrzeit * rowWidth / kMinutesPerDay - start;
             next.caption = items::switchingTimes()[entry.Uhrzeit];
             lastColour = colourOf(entry.Richtung);
@@ -47,7 +41,7 @@ BarRow barRow(const DayEntries& entries, int rowWidth, int x0)
         // before it that has a time; a number without a time moves nothing.
         if (n > 0)
             bar.colour = shownColour;
-        if (hasTime(entry.Uhrzeit))
+        if (hasSwitchingTime(entry.Uhrzeit))
             shownColour = colourOf(entry.Richtung);
         start = bar.x + bar.width;
     }
