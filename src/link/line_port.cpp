@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 
+#include "link/port_file.h"
+
 namespace lumivox {
 
 SerialLinePort::SerialLinePort(QObject* parent) : LinePort(parent), port_(new QSerialPort(this))
@@ -111,7 +113,7 @@ int comPortNumber(const QString& text)
     if (!m.hasMatch())
         return 0;
     const int n = m.captured(1).toInt();
-    return n >= 1 && n <= 16 ? n : 0;
+    return n >= 1 && n <= kComPorts ? n : 0;
 }
 
 QString deviceForPortArgument(const QString& argument)
