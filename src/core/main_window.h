@@ -12,7 +12,6 @@
 class QTabWidget;
 class QTimer;
 class QTextBrowser;
-class QLabel;
 
 namespace lumivox {
 

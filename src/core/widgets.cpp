@@ -45,9 +45,6 @@ namespace {
 constexpr int kPanelWidths[PanelStatusBar::kPanels] = {100, 50, 60, 60, 0, 80, 185, 70, 60, 65, 65, 50, 50, 50};
 constexpr bool kPanelCentred[PanelStatusBar::kPanels] = {true, true, true, true, false, false, true,
                                                           true, true, true, true, false, false, false};
-}  // namespace
-
-namespace {
 
 // A panel wants its documented width but gives way when the window is
 // narrower than all fourteen together.
