@@ -358,11 +358,10 @@ void ListMaskEditor::startUp()
 
 void ListMaskEditor::pageRefresh()
 {
-    takeMotorNames();
+    takeMotorNames();   // rebuilds the list too
     motor_->setCurrentIndex(std::max(list_->currentRow(), 0));
     maskLoad();
     applyVisibility();
-    rebuildList();
     selectMaskLine();
 }
 
