@@ -246,11 +246,11 @@ int main(int argc, char** argv)
         const ssize_t n = ::read(line.fd, bytes, sizeof bytes);
         if (n <= 0)
             return;
-        const std::size_t before = controller.received().size();
         controller.receive(std::string_view(bytes, static_cast<std::size_t>(n)), clock.elapsed() / 1000.0);
+        const std::vector<std::string> commands = controller.takeReceived();
         if (verbose)
-            for (std::size_t i = before; i < controller.received().size(); ++i)
-                std::fprintf(stderr, "%.3f %s\n", clock.elapsed() / 1000.0, controller.received()[i].c_str());
+            for (const std::string& command : commands)
+                std::fprintf(stderr, "%.3f %s\n", clock.elapsed() / 1000.0, command.c_str());
         if (controller.hasOutput())
             pacer.send(controller.takeOutput());
     });

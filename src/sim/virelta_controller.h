@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace virelta_sim {
@@ -76,6 +77,9 @@ public:
 
     // Command names in the order received, for tests and the log.
     const std::vector<std::string>& received() const { return received_; }
+    // The names received since the last call. The simulator program takes
+    // them after every read, so a long run keeps no growing list.
+    std::vector<std::string> takeReceived() { return std::exchange(received_, {}); }
 
 private:
     struct Entry {

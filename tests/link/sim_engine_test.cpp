@@ -46,6 +46,8 @@ TEST(SimController, CommandsWithFieldsWaitForEveryField)
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_EQ(replies[0].tag, "sti");
     EXPECT_EQ(c.received(), (std::vector<std::string>{"rxx", "sti"}));
+    EXPECT_EQ(c.takeReceived(), (std::vector<std::string>{"rxx", "sti"}));
+    EXPECT_TRUE(c.received().empty());
 }
 
 TEST(SimController, NoiseBeforeACommandIsSkipped)
