@@ -315,17 +315,17 @@ QWidget* ScheduleEditor::buildLists()
     sort->setSpacing(4);
     auto* sortLabel = new QLabel(QStringLiteral("Liste sortieren nach:"), area);
     sortLabel->setObjectName(QStringLiteral("Label_Sortieren"));
-    tagButton_ = button("TagButton", QStringLiteral("Tag"), area);
-    tagButton_->setToolTip(QStringLiteral("Liste sortieren nach Tag"));
-    motorButton_ = button("MotorButton", QStringLiteral("Motor- bzw. Raum"), area);
-    motorButton_->setToolTip(QStringLiteral("Liste sortieren nach Motor"));
+    QPushButton* byDay = button("TagButton", QStringLiteral("Tag"), area);
+    byDay->setToolTip(QStringLiteral("Liste sortieren nach Tag"));
+    QPushButton* byMotor = button("MotorButton", QStringLiteral("Motor- bzw. Raum"), area);
+    byMotor->setToolTip(QStringLiteral("Liste sortieren nach Motor"));
     sort->addWidget(sortLabel);
-    sort->addWidget(tagButton_);
-    sort->addWidget(motorButton_);
+    sort->addWidget(byDay);
+    sort->addWidget(byMotor);
     sort->addStretch(1);
     grid->addLayout(sort, 0, 0, 1, 2);
-    connect(tagButton_, &QPushButton::clicked, this, &ScheduleEditor::TagButtonClick);
-    connect(motorButton_, &QPushButton::clicked, this, &ScheduleEditor::MotorButtonClick);
+    connect(byDay, &QPushButton::clicked, this, &ScheduleEditor::TagButtonClick);
+    connect(byMotor, &QPushButton::clicked, this, &ScheduleEditor::MotorButtonClick);
 
     // The headings share the lists' character grid; indent them by the
     // frame and the item margin so "Nr. 1" sits over the first time.

@@ -16,7 +16,6 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QWidget;
 
 namespace lumivox {
@@ -118,8 +117,6 @@ private:
     QLabel* copyFrom_ = nullptr;
     QListWidget* tagListe_ = nullptr;
     QListWidget* motorListe_ = nullptr;
-    QPushButton* tagButton_ = nullptr;
-    QPushButton* motorButton_ = nullptr;
     BarStrip* timeline_ = nullptr;
     QLabel* tagUndMotor_ = nullptr;
 
