@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/main_window.h"
+#include "link/controller_link.h"
 #include "link/demo_controller.h"
 #include "link/link_view.h"
 
@@ -38,8 +39,11 @@ int main(int argc, char** argv)
         return 1;
     }
     lumivox::TVirelta window;
-    if (demoMode)
+    if (demoMode) {
         window.link().useDemoDevice(demo.device());
+        QObject::connect(&demo, &lumivox::DemoController::simulatorEnded, &window,
+                         [&window] { window.link().controller().deviceGone(); });
+    }
     window.show();
     scheduleScreenshot(window);
     return app.exec();

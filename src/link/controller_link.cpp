@@ -67,6 +67,12 @@ bool ControllerLink::openDevice(const QString& device)
     return false;
 }
 
+void ControllerLink::deviceGone()
+{
+    closedByFault_ = false;
+    port_->close();
+}
+
 bool ControllerLink::changePort(int n)
 {
     if (!openComPort(n))

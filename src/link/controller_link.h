@@ -71,6 +71,10 @@ public:
     // its simulated controller on COM 1).
     QString comDevice(int n) const;
     void setComDevice(int n, const QString& device) { comDevices_[n] = device; }
+    // The device behind the port has ended for good (the demo's simulator
+    // quit): close it and stop reopening it after faults, because the system
+    // may hand its name to another terminal.
+    void deviceGone();
     int comPort() const { return comPort_; }
     QString openError() const { return openError_; }
 

@@ -51,6 +51,7 @@ bool DemoController::start()
         }
     }
     device_ = QString::fromLocal8Bit(process_->readLine()).trimmed();
+    connect(process_, &QProcess::finished, this, &DemoController::simulatorEnded);
     return !device_.isEmpty();
 }
 

@@ -20,6 +20,9 @@ public:
     QString device() const { return device_; }
     QString errorText() const { return error_; }
 
+signals:
+    void simulatorEnded();
+
 private:
     QProcess* process_ = nullptr;
     QString device_;

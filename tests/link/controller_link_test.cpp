@@ -275,6 +275,16 @@ TEST_F(Link, LineFaultClosesThePortAndTheNextTickReopensIt)
     port->failLine(QStringLiteral("Write error"), false);
     EXPECT_EQ(errors, 2);
     EXPECT_EQ(closed, 1);
+
+    // A device that has ended for good is not reopened: its name may belong
+    // to another terminal by now.
+    port->failLine(QStringLiteral("Input/output error"), true);
+    link->deviceGone();
+    const int opensBefore = port->opened.size();
+    tick();
+    tick();
+    EXPECT_FALSE(port->isOpen());
+    EXPECT_EQ(port->opened.size(), opensBefore);
 }
 
 TEST_F(Link, OpenFailureKeepsThePortsOwnText)
